@@ -38,8 +38,10 @@ public:
     void clear();
     bool allAnswersUsed() const { return yesNo_.empty() && files_.empty() && modals_.empty(); }
 
-    // Called with a description when the script runs dry.
+    // Called with a description when the script runs dry; by default the
+    // description is only recorded in unexpected().
     void setFailureHook(std::function<void(const std::string&)> hook) { fail_ = std::move(hook); }
+    const std::vector<std::string>& unexpected() const { return unexpected_; }
 
     void message(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
@@ -49,6 +51,7 @@ public:
     void refresh() override { ++refreshes_; }
 
 private:
+    void unexpectedCall(const std::string& what);
     std::deque<bool> yesNo_;
     std::deque<std::optional<std::string>> files_;
     std::deque<std::function<int(Screen&)>> modals_;
@@ -58,6 +61,7 @@ private:
     std::vector<ManualParameters> manual_;
     std::vector<std::string> modalKinds_;
     int refreshes_ = 0;
+    std::vector<std::string> unexpected_;
     std::function<void(const std::string&)> fail_;
 };
 

@@ -19,7 +19,8 @@ public:
 
     uint8_t* data() { return data_; }
     size_t size() const { return size_; }
-    // Processes attached now, this one included.
+    // Attachments now, this one included. A process that died attached still
+    // counts until the block starts afresh.
     uint32_t attachCount() const;
     // True when this attach found no other process and so started from zero.
     bool createdFresh() const { return fresh_; }

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "platform/ini_store.h"
+#include "test_folder.h"
+
+using namespace platform;
+using platform::testing::TestFolder;
+
+TEST(IniStore, ValuesRoundTripThroughTheFile) {
+    TestFolder dir;
+    IniStore store;
+    store.set("PELARO", "ECS_PORT", "1");
+    store.set("PELARO", "MODEL", "  blanks kept ");
+    store.set("PELARO", "Tricky", "a ; b # c \\ \"d\"");
+    store.set("Software\\Vexordyne\\XR4410\\Com\\Seri", "Bps", "9600");
+    store.set("PELARO", "Empty", "");
+    ASSERT_TRUE(store.save(dir.file("sub/p.ini")));
+
+    IniStore back;
+    ASSERT_TRUE(back.load(dir.file("sub/p.ini")));
+    EXPECT_EQ(back.get("PELARO", "ECS_PORT"), "1");
+    EXPECT_EQ(back.get("pelaro", "ecs_port"), "1");  // names ignore case
+    EXPECT_EQ(back.get("PELARO", "MODEL"), "  blanks kept ");
+    EXPECT_EQ(back.get("PELARO", "Tricky"), "a ; b # c \\ \"d\"");
+    EXPECT_EQ(back.get("Software\\Vexordyne\\XR4410\\Com\\Seri", "Bps"), "9600");
+    EXPECT_EQ(back.get("PELARO", "Empty"), "");
+    EXPECT_FALSE(back.get("PELARO", "Missing"));
+    EXPECT_EQ(back.get("PELARO", "Missing", "dflt"), "dflt");
+    EXPECT_EQ(back.keys("PELARO").front(), "ECS_PORT");  // order kept
+}
+
+TEST(IniStore, HandEditedFileWithCommentsAndBlanks) {
+    IniStore store;
+    ASSERT_TRUE(store.loadFromString("; comment\n[PELARO]\n  ECS_PORT = 2 \nMODEL=XR-1\n\n[Other]\nx=y\n"));
+    EXPECT_EQ(store.get("PELARO", "ECS_PORT"), "2");
+    EXPECT_EQ(store.get("PELARO", "MODEL"), "XR-1");
+    EXPECT_EQ(store.sections().size(), 2u);
+    EXPECT_TRUE(store.remove("PELARO", "MODEL"));
+    EXPECT_FALSE(store.get("PELARO", "MODEL"));
+}
+
+TEST(IniStore, MissingFileIsEmptyBrokenFileIsAnError) {
+    TestFolder dir;
+    IniStore store;
+    EXPECT_TRUE(store.load(dir.file("none.ini")));
+    EXPECT_TRUE(store.sections().empty());
+    dir.write("bad.ini", "[PELARO\nnot a line\n");
+    std::string error;
+    EXPECT_FALSE(store.load(dir.file("bad.ini"), &error));
+    EXPECT_NE(error.find("line"), std::string::npos);
+}
+
+TEST(IniStore, KillDuringWritesLeavesOldOrNewNeverTorn) {
+    TestFolder dir;
+    const std::string path = dir.file("store.ini");
+    auto content = [](char c) {
+        IniStore s;
+        for (int i = 0; i < 400; ++i) s.set("S", "k" + std::to_string(i), std::string(100, c));
+        return s;
+    };
+    ASSERT_TRUE(content('a').save(path));
+    for (int round = 0; round < 8; ++round) {
+        pid_t child = fork();
+        if (child == 0) {
+            IniStore a = content('a'), b = content('b');
+            for (int i = 0;; ++i) (i % 2 ? a : b).save(path);
+        }
+        usleep(static_cast<useconds_t>(3000 + round * 1700));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        IniStore back;
+        ASSERT_TRUE(back.load(path));
+        ASSERT_EQ(back.keys("S").size(), 400u);
+        std::string first = *back.get("S", "k0");
+        ASSERT_TRUE(first == std::string(100, 'a') || first == std::string(100, 'b'));
+        for (int i = 0; i < 400; ++i) ASSERT_EQ(back.get("S", "k" + std::to_string(i)), first);
+    }
+}
