@@ -3,9 +3,12 @@
 #include <cstdio>
 
 #include "app/command_table.h"
+#include "app/state/app_state.h"
 #include "gui/command_line.h"
+#include "gui/gui_clock.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
+#include "gui/state_commands.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
@@ -27,7 +30,12 @@ int main(int argc, char** argv) {
     app::CommandDispatcher commands;
     gui::MainWindow window(commands);
     gui::QtUi ui(&window);
+    gui::GuiClock clock;
+    appstate::Profile profile;
+    appstate::AppState state(cl.home, ui, profile, clock);
+    gui::StateCommands stateCommands(window, commands, state, ui);
     window.statusLog(QString::fromStdString("Home: " + cl.home));
     window.show();
+    state.startApplicationState();
     return application.exec();
 }
