@@ -6,6 +6,7 @@
 
 #include "app/state/app_state.h"
 #include "core/fake_ui.h"
+#include "kit/demo_station.h"
 #include "kit/model_kit.h"
 #include "kit/temp_folder.h"
 #include "modeldb/model_selection.h"
@@ -123,8 +124,8 @@ TEST_F(StateTest, LaterRunsReadTheProfileAndLoadThePreviousModel)
     ASSERT_TRUE(kit::writeFile(profilePath(), std::string("[PELARO]\nINIT=INIT_OK\nECS_PORT=4\nSG_NAME=7\nSG_PORT=2\n"
                                                           "SG_ISANO=3\nPREV_QX=Prev Model\nPREV_file=PREV.mdl\n")));
     Profile profile(profilePath());
+    RecordingGenerator gen;  // outlives the state, which closes it
     AppState state(home, ui, profile);
-    RecordingGenerator gen;
     state.setGeneratorLayer(&gen);
     int refreshed = 0;
     state.document().addView([&] { ++refreshed; });
@@ -160,12 +161,12 @@ TEST_F(StateTest, ConfigurationRebuildsTheLinkAndReloadsEveryTime)
 {
     writeModel("CUR");
     Profile profile(profilePath());
+    RecordingGenerator gen;
     AppState state(home, ui, profile);
     state.startApplicationState();
     ui.clear();
     state.rememberModel("Cur", "CUR.mdl");
     state.setEcsType(1);
-    RecordingGenerator gen;
     state.setGeneratorLayer(&gen);
     int refreshed = 0;
     state.document().addView([&] { ++refreshed; });
@@ -235,6 +236,37 @@ TEST(ProfileTest, IntegersAndDefaults)
     EXPECT_EQ(p.getInt("MISSING", 9), 9);
     EXPECT_TRUE(p.writeInt("E", 4));
     EXPECT_NE(readFile(tmp.file("p.ini")).find("E=4"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(StateTest, EveryDemoModelLoadsCompletely)
+{
+    ASSERT_TRUE(kit::writeDemoStation(home));
+    Profile profile(profilePath());
+    AppState state(home, ui, profile);
+    state.startApplicationState();
+    ui.clear();
+    modeldb::ModelSelection screen(home, ui, state);
+    screen.open();
+    ASSERT_EQ(screen.entryCount(), static_cast<int>(std::size(kit::kDemoModels)));
+    for (int row = 1; row <= screen.entryCount(); ++row) {
+        const kit::DemoModelInfo& info = kit::kDemoModels[row - 1];
+        screen.selectModel(row);
+        EXPECT_EQ(state.modelName(), info.name);
+        EXPECT_EQ(state.modelFileName(), info.modelFile);
+        EXPECT_EQ(ecs::EcsLink::ecsType(), info.ecsType);
+        EXPECT_EQ(state.document().modelFileName(), info.modelFile);
+        EXPECT_FALSE(state.document().chassisFileName().empty());
+        EXPECT_FALSE(state.document().standardFileName().empty());
+        EXPECT_EQ(state.document().linkDescriptionFileName(), "DEMO" + std::to_string(info.ecsType) + ".BUS");
+        EXPECT_GT(state.link().registerCount(), 5u);
+        EXPECT_EQ(state.link().registerName(0x0101), "H-Position");
+        EXPECT_GT(state.document().modelImage().presetCount, 0);
+    }
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 } // namespace
