@@ -1,5 +1,6 @@
 #include "gui/model_selection_dialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
