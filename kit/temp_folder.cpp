@@ -10,7 +10,7 @@ TempFolder::TempFolder(const std::string& prefix)
     std::random_device rd;
     std::mt19937_64 gen((static_cast<uint64_t>(rd()) << 32) ^ rd());
     namespace fs = std::filesystem;
-    for (;;) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
         fs::path p = fs::temp_directory_path() / (prefix + "-" + std::to_string(gen()));
         std::error_code ec;
         if (fs::create_directory(p, ec)) {
@@ -18,12 +18,13 @@ TempFolder::TempFolder(const std::string& prefix)
             return;
         }
     }
+    // Left empty: callers then write nowhere rather than into a shared folder.
 }
 
 TempFolder::~TempFolder()
 {
     std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
+    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
 }
 
 } // namespace kit

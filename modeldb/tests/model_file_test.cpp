@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <random>
 
 #include "core/fake_ui.h"
 #include "kit/model_kit.h"
@@ -380,6 +382,42 @@ TEST(SelectTiming, OtherNumbersAreRefusedAndChangeNothing)
     image.presets[0] = ModelTiming{};
     ASSERT_TRUE(selectTiming(image, 1, t));
     EXPECT_EQ(t.hTotal, 0.0f);
+}
+
+} // namespace
+
+namespace {
+
+// Arbitrary bytes never make a decoder read or write out of bounds.
+TEST(ModelFileDecode, ArbitraryBytesStayWithinBounds)
+{
+    std::mt19937 gen(1234);
+    for (int round = 0; round < 300; ++round) {
+        size_t size = gen() % 9000;
+        kit::Bytes b(size);
+        for (auto& x : b) x = static_cast<uint8_t>(gen());
+        if (size >= 8 && round % 2 == 0) std::copy_n("====MDL=", 8, b.begin());
+        ModelImage image;
+        decodeModelFile(b, image);
+        EXPECT_LE(image.presetCount, 30);
+        EXPECT_GE(image.presetCount, 0);
+        EXPECT_LE(image.adjustCount, 20);
+        EXPECT_LE(image.mpuDataCount, 20);
+        EXPECT_LE(image.mpuModeCount, 10);
+        EXPECT_LE(image.adjustProcedureCount, 30);
+        EXPECT_LE(image.touchUpProcedureCount, 5);
+        EXPECT_LE(image.avPresetCount, 10);
+        EXPECT_GE(image.avPresetCount, 0);
+        SgTiming t;
+        for (int n : {1, 30, 101, 120, 201}) selectTiming(image, n, t);
+        ChassisRecord c;
+        decodeChassisFile(b, c);
+        EXPECT_LE(c.standardFile.size(), 16u);  // an unterminated field ends with the field
+        StandardBlock s;
+        decodeStandardFile(b, s);
+        EXPECT_LE(s.groupCount, 30);
+        EXPECT_GE(s.groupCount, 0);
+    }
 }
 
 } // namespace
