@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "platform/ini_store.h"
 #include "platform/tests/test_folder.h"
@@ -251,6 +252,31 @@ TEST_F(SetstoreStore, EveryStoredFieldRoundTripsThroughTheFile)
     EXPECT_TRUE(t.hasSection("Software\\Vexordyne\\XR4410\\OptionPtn\\Font"));
     EXPECT_TRUE(t.get("Software\\Vexordyne\\XR4410\\OptionPtn\\Font", "Name"));
     EXPECT_TRUE(t.get("Software\\Vexordyne\\XR4410\\Common", "Layout"));
+}
+
+TEST_F(SetstoreStore, ThreadsWritingOneGroupLoseNothing)
+{
+    SettingsStore s(suffix);
+    ASSERT_EQ(0, s.init());
+    auto writer = [&](size_t offset, int* mismatches) {
+        for (int32_t k = 1; k <= 60; ++k) {
+            if (writeInt(s, GroupId::Para, offset, k) != 0)
+                ++*mismatches;
+            int32_t back = 0;
+            if (s.read(GroupId::Para, offset, &back, sizeof back) != 0 || back != k)
+                ++*mismatches;
+        }
+    };
+    int badA = 0, badB = 0;
+    std::thread a(writer, offsetof(REG_PARA, RcvTimeOut), &badA);
+    std::thread b(writer, offsetof(REG_PARA, SndTimeOut), &badB);
+    a.join();
+    b.join();
+    EXPECT_EQ(0, badA);
+    EXPECT_EQ(0, badB);
+    IniStore t = tree();
+    EXPECT_EQ("60", t.get("Software\\Vexordyne\\XR4410\\Com\\Para", "RcvTimeOut", "?"));
+    EXPECT_EQ("60", t.get("Software\\Vexordyne\\XR4410\\Com\\Para", "SndTimeOut", "?"));
 }
 
 TEST_F(SetstoreStore, FailedSaveKeepsTheNewValueAndReportsWriteFailure)
