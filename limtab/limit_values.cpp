@@ -47,6 +47,11 @@ const KindRow kKindRows[] = {
 
 // ---------------------------------------------------------------------------
 // Global and model-dependent ranges, fields first..last of a section.
+// Where the generator's documentation gives no range (second vertical-timing
+// set, output control beyond its level field, digital output control, action
+// and the pattern records), a field may take what its wire field carries:
+// d1 0..9, d2 0..99, d3 0..999 (0..255 for levels and colours), d4 0..9999,
+// h1 0..15, h2 0..255, switches 0..1, line counts up to 4095.
 // Columns: type character '=' | '?' | 'B' | 'C' | 'D' | 'E'.
 constexpr char kTypes[] = {'=', '?', 'B', 'C', 'D', 'E'};
 constexpr size_t kTypeCount = sizeof kTypes;

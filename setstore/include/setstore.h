@@ -15,11 +15,14 @@
  * - Texts are NUL-terminated. A text read needs a buffer of the field's size;
  *   a text written is cut to the field's size less one. A null pointer is
  *   refused: -20 for a read, -21 for a write.
- * - Call REG_Init once before writing and REG_Terminate when done. Every write
- *   saves the whole group and reads it back. Reads never touch the file.
+ * - Call REG_Init before writing and REG_Terminate when done; a write outside
+ *   them still changes the cache but returns -21. Every write saves the whole
+ *   group and reads it back. Reads never touch the file.
  * - Layout and FileADEditPath live only in the shared block: they are never
  *   stored and are gone once no process has the library loaded.
- * - Any thread of any process may call the library.
+ * - Any thread of any process may call the library. Copies between the cache
+ *   and the caller take a short lock of their own, so no record is seen half
+ *   written; a write holds "RegAccessMutex" from its copy to its read-back.
  *
  * Store: $XDG_CONFIG_HOME/setstore/registry.ini (default ~/.config), one
  * section per key, e.g. [Software\Vexordyne\XR4410\Com\Seri], numbers as
