@@ -32,11 +32,15 @@ LinkDescription demoLink(int ecsType)
         r.group = static_cast<int8_t>(group);
         return r;
     };
+    kit::RegisterRecord reserved;
+    reserved.name = "Reserved";
     kit::RegisterRecord timer;
     timer.name = "Timer";
-    // Block 0: the timer pseudo-register and the service registers; block 1: geometry.
-    d.blocks = {{4, "SERVICE"}, {6, "GEOMETRY"}};
-    d.registers = {timer,
+    // Block 0: service registers (code 0 ends register lists, so it holds a
+    // pseudo-register); block 1: geometry and picture.
+    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}};
+    d.registers = {reserved,
+                   timer,
                    reg("ServiceMode", 2, 0x30),
                    reg("!Key", 2, 0x31),
                    reg("Power", 2, 0x32),
@@ -74,11 +78,11 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
 {
     kit::ChassisFile c;
     c.standardFile = standard;
-    c.specialRegisters = {{400, 0x0003}, {402, 0x0002}};
+    c.specialRegisters = {{400, 0x0004}, {402, 0x0003}};
     c.factoryPreset = factory ? 1 : 0;
     c.maintenance = 1;
-    c.entryList = {{0x0001, 1}, {0x0000, 2}};  // service mode on, then wait 200 ms
-    c.exitList = {{0x0001, 0}};
+    c.entryList = {{0x0002, 1}, {0x0001, 2}};  // service mode on, then wait 200 ms
+    c.exitList = {{0x0002, 0}};
     c.procedureFolder = "PRC";
     c.settleWait = 5;
     return kit::writeFile(data + "/" + name, kit::chassisFile(c));
@@ -87,8 +91,8 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
 bool writeStandard(const std::string& data, const std::string& name, const std::string& link)
 {
     kit::StandardFile s;
-    s.startList = {{0x0001, 1}};
-    s.endList = {{0x0001, 0}};
+    s.startList = {{0x0002, 1}};
+    s.endList = {{0x0002, 0}};
     kit::DataGroupSpec g;
     g.name = "GEOMETRY";
     g.page = 1;
