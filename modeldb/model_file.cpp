@@ -254,6 +254,8 @@ int loadModel(ModelData& data, const std::string& home, const std::string& model
         ui.message("No mdl Files");
         data.modelFile.clear();
         data.chassisFile.clear();
+        data.standardFile.clear();
+        data.linkDescriptionFile.clear();
         return 0;
     }
     if (!decodeModelFile(bytes, data.image)) ui.message(" *.mdl data is wrong.\nPlease check file ");

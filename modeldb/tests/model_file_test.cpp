@@ -175,11 +175,14 @@ TEST_F(ChainTest, CompleteChainLoadsEveryImage)
 TEST_F(ChainTest, MissingModelFile)
 {
     writeChain();
-    data.chassisFile = "OLD.CHS";
+    ASSERT_EQ(load(), 1);
+    linkLoads.clear();
     EXPECT_EQ(load("NOPE.mdl"), 0);
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"No mdl Files"});
     EXPECT_EQ(data.modelFile, "");
     EXPECT_EQ(data.chassisFile, "");
+    EXPECT_EQ(data.standardFile, "");
+    EXPECT_EQ(data.linkDescriptionFile, "");
     EXPECT_TRUE(linkLoads.empty());
 
     ui.clear();
