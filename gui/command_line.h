@@ -1,0 +1,19 @@
+#pragma once
+// The program's options: --home DIR, --help, --version.
+#include <string>
+#include <vector>
+
+namespace gui {
+
+struct CommandLine {
+    std::string home;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> unknown;
+};
+
+CommandLine parseCommandLine(std::vector<std::string> args);
+std::string usageText();
+std::string versionText();
+
+} // namespace gui

@@ -1,0 +1,14 @@
+#pragma once
+// A clock whose waits keep the window painted: the event loop runs during a
+// sleep, but input from the technician is not delivered (it is dropped).
+#include "platform/clock.h"
+
+namespace gui {
+
+class GuiClock : public platform::Clock {
+public:
+    uint64_t tickMs() override;
+    void sleepMs(uint32_t ms) override;
+};
+
+} // namespace gui

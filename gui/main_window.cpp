@@ -1,0 +1,96 @@
+#include "gui/main_window.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace gui {
+
+MainWindow::MainWindow(app::CommandDispatcher& commands, QWidget* parent)
+    : QMainWindow(parent), commands_(commands) {
+    setWindowTitle("pelaro");
+    move(0, 0);
+    resize(800, 600);
+
+    std::map<std::string, QMenu*> menus;
+    for (const std::string& title : app::menuTitles()) menus[title] = menuBar()->addMenu(QString::fromStdString(title));
+    for (const app::Command& c : app::commandTable()) {
+        QMenu* menu = menus[c.menu];
+        if (c.separatorBefore) menu->addSeparator();
+        QAction* act = menu->addAction(QString::fromStdString(c.text));
+        const app::CommandId id = c.id;
+        connect(act, &QAction::triggered, this, [this, id] {
+            commands_.run(id);
+            updateCommands();
+        });
+        actions_[id] = act;
+        if (!c.key.empty()) {
+            // The key text is part of the menu text; the key itself runs the command.
+            auto* shortcut = new QShortcut(QKeySequence(QString::fromStdString(c.key)), this);
+            connect(shortcut, &QShortcut::activated, this, [this, id] {
+                commands_.run(id);
+                updateCommands();
+            });
+        }
+        if (id == app::CommandId::Exit) commands_.setHandler(id, [this] { close(); });
+    }
+    for (auto& [title, menu] : menus) connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommands);
+
+    QToolBar* tools = addToolBar("Tools");
+    tools->addAction(actions_[app::CommandId::Version]);
+
+    auto* view = new QWidget(this);
+    auto* layout = new QVBoxLayout(view);
+    modelLabel_ = new QLabel(view);
+    fileLabel_ = new QLabel(view);
+    QFont big = modelLabel_->font();
+    big.setPointSize(big.pointSize() * 2);
+    modelLabel_->setFont(big);
+    layout->addWidget(modelLabel_);
+    layout->addWidget(fileLabel_);
+    layout->addStretch();
+    setCentralWidget(view);
+    statusBar()->showMessage("Ready");
+    updateCommands();
+}
+
+void MainWindow::updateCommands() {
+    for (auto& [id, act] : actions_) act->setEnabled(commands_.enabled(id));
+}
+
+QAction* MainWindow::action(app::CommandId id) const {
+    auto it = actions_.find(id);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void MainWindow::showModel(const QString& name, const QString& fileName) {
+    modelLabel_->setText(name);
+    fileLabel_->setText(fileName);
+}
+
+void MainWindow::statusLog(const QString& text) { statusBar()->showMessage(text); }
+
+void MainWindow::setKeyAction(const QString& key, std::function<void()> action) {
+    for (QShortcut* s : findChildren<QShortcut*>()) {
+        if (s->key() == QKeySequence(key)) {
+            s->disconnect();
+            connect(s, &QShortcut::activated, this, [this, action] {
+                action();
+                updateCommands();
+            });
+            return;
+        }
+    }
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    connect(shortcut, &QShortcut::activated, this, [this, action] {
+        action();
+        updateCommands();
+    });
+}
+
+} // namespace gui

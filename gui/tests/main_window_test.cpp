@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableWidget>
+
+#include "gui/command_line.h"
+#include "gui/main_window.h"
+#include "gui/manual_parameters_dialog.h"
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "gui_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // no display needed
+    static QApplication app(argc, argv);
+    return app;
+}
+
+QStringList actionTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) texts << a->text();
+    return texts;
+}
+
+} // namespace
+
+TEST(MainWindow, MenusCarryEveryCommandInOrder) {
+    application();
+    app::CommandDispatcher commands;
+    gui::MainWindow window(commands);
+    EXPECT_EQ(window.size(), QSize(800, 600));
+
+    QList<QMenu*> menus;
+    for (QAction* a : window.menuBar()->actions())
+        if (a->menu()) menus << a->menu();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->title(), "&Set up");
+    EXPECT_EQ(menus[1]->title(), "&Adjustment");
+    EXPECT_EQ(menus[2]->title(), "&File");
+    EXPECT_EQ(menus[3]->title(), "&Help");
+    EXPECT_EQ(actionTexts(menus[0]), QStringList({"&Model Sel          F2", "&Config              F3", "&Exit"}));
+    EXPECT_EQ(actionTexts(menus[1]), QStringList({"F&act_preset          F5", "Cont_S&G              F6", "&Maintenance",
+                                                  "&Touch up", "&Procedure", "&DCnv", "&Failure"}));
+    EXPECT_EQ(actionTexts(menus[2]),
+              QStringList({"&Load Data to Set", "&Save Data to File", "&MPU", "&UMT Init"}));
+    EXPECT_EQ(actionTexts(menus[3]), QStringList({"&Expert", "&Version"}));
+}
+
+TEST(MainWindow, CommandsWithoutScreensAreDisabledUntilHandled) {
+    application();
+    app::CommandDispatcher commands;
+    gui::MainWindow window(commands);
+    EXPECT_TRUE(window.action(app::CommandId::Exit)->isEnabled());
+    EXPECT_FALSE(window.action(app::CommandId::ModelSelection)->isEnabled());
+    int runs = 0;
+    commands.setHandler(app::CommandId::ModelSelection, [&] { ++runs; });
+    window.updateCommands();
+    ASSERT_TRUE(window.action(app::CommandId::ModelSelection)->isEnabled());
+    window.action(app::CommandId::ModelSelection)->trigger();
+    EXPECT_EQ(runs, 1);
+}
+
+TEST(ManualParametersDialog, ShowsHeadingsAndRows) {
+    application();
+    gui::ManualParametersDialog dialog("Confirm", {{"Mode", " 7", ""}, {"Dot Clock", "25.175", "[MHz]"}});
+    QTableWidget* t = dialog.table();
+    EXPECT_EQ(t->horizontalHeaderItem(0)->text(), "    ITEM");
+    EXPECT_EQ(t->horizontalHeaderItem(1)->text(), "     VALUE");
+    EXPECT_EQ(t->horizontalHeaderItem(2)->text(), " UNIT");
+    ASSERT_EQ(t->rowCount(), 2);
+    EXPECT_EQ(t->item(1, 1)->text(), "25.175");
+    EXPECT_EQ(t->verticalHeaderItem(1)->text(), "2");
+}
+
+TEST(CommandLine, HomeHelpVersionAndUnknownOptions) {
+    gui::CommandLine cl = gui::parseCommandLine({"pelaro", "--home", "/kit", "--version"});
+    EXPECT_EQ(cl.home, "/kit");
+    EXPECT_TRUE(cl.version);
+    EXPECT_FALSE(cl.help);
+    cl = gui::parseCommandLine({"pelaro", "--help", "--bogus"});
+    EXPECT_TRUE(cl.help);
+    EXPECT_EQ(cl.unknown, std::vector<std::string>{"--bogus"});
+}
