@@ -1,5 +1,7 @@
 #include "link/comm_log.h"
 
+#include "platform/exclusive_file.h"
+
 namespace ecs {
 
 CommLog& CommLog::instance() {
@@ -9,7 +11,7 @@ CommLog& CommLog::instance() {
 
 bool CommLog::open(const std::string& path) {
     close();
-    file_ = std::fopen(path.c_str(), "wb");
+    file_ = platform::openExclusiveForWriting(path);
     return file_ != nullptr;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "link_fixture.h"
+#include "platform/exclusive_file.h"
 #include "platform/tests/test_folder.h"
 
 using namespace ecs;
@@ -69,6 +70,22 @@ TEST(Transact, Type2LogFileAndDestroyingTheLinkClosesIt) {
     }
     EXPECT_FALSE(EcsFormat::isLogging());
     EXPECT_EQ(folder.read("ecs2.log"), "51,05,20,07,7d,=> 52,04,07,5d,\r\n");
+}
+
+TEST(Transact, LogHeldByAnotherWriterIsNotOpened) {
+    platform::testing::TestFolder folder;
+    EcsFormat::setEcsType(2);
+    std::FILE* other = platform::openExclusiveForWriting(folder.file("ecs2.log"));
+    ASSERT_TRUE(other);
+    std::fputs("theirs", other);
+    std::fflush(other);
+    EXPECT_FALSE(EcsFormat::openLog(folder.path()));
+    EXPECT_FALSE(EcsFormat::isLogging());
+    std::fclose(other);
+    EXPECT_EQ(folder.read("ecs2.log"), "theirs");
+    EXPECT_TRUE(EcsFormat::openLog(folder.path()));
+    EcsFormat::closeLog();
+    EXPECT_EQ(folder.read("ecs2.log"), "");
 }
 
 TEST(Transact, SilentMonitorGivesTheLinkErrorAfterOneTimeOut) {
