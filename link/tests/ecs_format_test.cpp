@@ -149,3 +149,24 @@ TEST(SerialPortConfigure, SetsLineAndTimeOutsAndRefusesBaudZero) {
     EXPECT_EQ(f.link->configure(0, 8, 0, 0, 3000), 0);
     EXPECT_EQ(f.link->port()->timeouts().readConstant, 20000u);  // unchanged
 }
+
+TEST(EcsLinkPort, ComNumberMappedToTheSimulatedMonitor) {
+    platform::testing::TestFolder folder;
+    const sim::LinkTables tables = testmodel::tables(2);
+    auto protocol = std::make_shared<sim::MonitorProtocol>(tables, 2);
+    sim::SimMonitor monitor(protocol, "monitor-com-" + std::to_string(getpid()));
+    folder.write("comports.ini", "[COM]\nCOM3=" + monitor.portName() + "\n");
+    platform::testing::ScopedEnv env("COMPORTS", folder.file("comports.ini"));
+    core::TestUi ui;
+    platform::FakeClock clock;
+    EcsLink::setEcsType(2);
+    EcsLink link(3, ui, clock);
+    ASSERT_TRUE(link.isOpen()) << link.openError();
+    EXPECT_EQ(link.timeoutMs(), 3000u);
+    const std::vector<uint8_t> file = sim::linkFileBytes(tables);
+    ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
+    protocol->setMemory(testmodel::kMainDevice, testmodel::kMainBase + 1, 0x64);
+    int32_t v = 0;
+    EXPECT_EQ(link.readRegister(testmodel::kContrast, v, kAskMonitor), ECS_OK);
+    EXPECT_EQ(v, 0x64);
+}
