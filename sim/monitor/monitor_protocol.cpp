@@ -142,7 +142,7 @@ bool MonitorProtocol::match(const LinkFormat& f, const uint8_t* frame, size_t n,
     const int32_t end = type1 ? 255 : 0x8000;
     size_t k = 0;
     unsigned sum = 0;
-    p.data.clear();
+    p = Parsed{};  // nothing of an earlier candidate's match carries over
     for (int32_t item : f.command) {
         if (item == end) {
             if (type1) return k + 1 == n && frame[k] == 0xFF;
