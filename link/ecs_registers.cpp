@@ -40,6 +40,8 @@ int EcsRegisters::loadLinkDescriptionBytes(const uint8_t* data, size_t size) {
     // A refused file leaves the empty map, so no command of an earlier model
     // reaches this monitor.
     map_ = ok ? std::move(loaded) : emptyLinkDescription();
+    // A block image or pending write of the previous map means nothing under the new one.
+    resetTransfer();
     setFormats(map_.formats);
     blockStart_.assign(map_.blocks.size(), 0);
     uint32_t start = 0;

@@ -21,6 +21,7 @@ public:
 
     // Replaces the register map with the file's. 1 when the file was read and
     // accepted; 0 otherwise, leaving the empty map (never a half-loaded one).
+    // Either way the transfer state is reset.
     int loadLinkDescription(const std::string& path);
     // The same from bytes already in memory.
     int loadLinkDescriptionBytes(const uint8_t* data, size_t size);
