@@ -5,7 +5,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
-#include <QTest>
+#include <QKeyEvent>
 #include <cstdlib>
 
 #include "app/configuration_screen.h"
@@ -18,14 +18,17 @@
 
 namespace {
 
+// One application for the whole test program, shared with the other GUI tests
+// and never destroyed: Qt's input devices must not outlive it at exit.
 QApplication& application()
 {
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
     static int argc = 1;
     static char name[] = "state_dialogs_test";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
 
 struct Host : modeldb::ModelSelectionHost {
@@ -65,7 +68,8 @@ TEST(ModelSelectionDialog, GridShowsSortsAndSelects)
 
         grid->setCurrentCell(1, 0);
         grid->setFocus();
-        QTest::keyClick(grid, Qt::Key_Return);
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QCoreApplication::sendEvent(grid, &enter);
         ASSERT_EQ(host.loads.size(), 1u);
         EXPECT_EQ(host.loads[0], "KR2100.mdl");
         EXPECT_EQ(dialog.caption()->text(), "KR-2100");
