@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableWidget>
-#include <QKeyEvent>
 #include <cstdlib>
 
 #include "app/configuration_screen.h"
@@ -18,8 +17,7 @@
 
 namespace {
 
-// One application for the whole test program, shared with the other GUI tests
-// and never destroyed: Qt's input devices must not outlive it at exit.
+// One application for the whole test program, shared with the other GUI tests.
 QApplication& application()
 {
     if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
@@ -27,8 +25,8 @@ QApplication& application()
     static char name[] = "state_dialogs_test";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    static QApplication app(argc, argv);
+    return app;
 }
 
 struct Host : modeldb::ModelSelectionHost {
@@ -67,9 +65,8 @@ TEST(ModelSelectionDialog, GridShowsSortsAndSelects)
         EXPECT_EQ(grid->verticalHeaderItem(0)->text(), "4");
 
         grid->setCurrentCell(1, 0);
-        grid->setFocus();
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QCoreApplication::sendEvent(grid, &enter);
+        EXPECT_EQ(screen.currentRow(), 2);
+        emit grid->cellDoubleClicked(1, 0);
         ASSERT_EQ(host.loads.size(), 1u);
         EXPECT_EQ(host.loads[0], "KR2100.mdl");
         EXPECT_EQ(dialog.caption()->text(), "KR-2100");
