@@ -6,6 +6,7 @@
 
 #include "app/state/app_state.h"
 #include "core/fake_ui.h"
+#include "core/result_codes.h"
 #include "kit/demo_station.h"
 #include "kit/model_kit.h"
 #include "kit/temp_folder.h"
@@ -74,7 +75,7 @@ struct StateTest : ::testing::Test {
         kit::StandardFile s;
         s.linkDescriptionFile = "LK.BUS";
         ASSERT_TRUE(kit::writeFile(home + "/data/ST.STD", kit::standardFile(s)));
-        ASSERT_TRUE(kit::writeFile(home + "/data/LK.BUS", kit::linkDescriptionFile({})));
+        ASSERT_TRUE(kit::writeFile(home + "/data/LK.BUS", kit::linkDescriptionFile(kit::demoLinkDescription(1))));
     }
 };
 
@@ -190,6 +191,15 @@ TEST_F(StateTest, ConfigurationRebuildsTheLinkAndReloadsEveryTime)
     EXPECT_EQ(reread.getInt("SG_NAME"), 6);
     EXPECT_EQ(reread.getInt("SG_ISANO"), 4);
     EXPECT_EQ(refreshed, 2);
+
+    // "NON" still builds a link, on "COM0", which no device answers.
+    state.applyConfiguration({0, 0, 0, 0});
+    EXPECT_EQ(opens.load(), before + 2);
+    EXPECT_EQ(state.ecsPort(), 0);
+    EXPECT_EQ(state.document().linkDescriptionFileName(), "LK.BUS");
+    int32_t value = 0;
+    EXPECT_EQ(state.link().readRegister(0x0100, value, 1), core::ECS_ERR_LINK);
+    EXPECT_TRUE(ui.messages().empty());
 }
 
 TEST_F(StateTest, SelectingATypeTwoModelSwitchesTheLink)
