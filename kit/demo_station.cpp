@@ -93,11 +93,11 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
     kit::StandardFile s;
     s.startList = {{0x0002, 1}};
     s.endList = {{0x0002, 0}};
-    kit::DataGroupSpec g;
+    kit::DataGroupRecord g;
     g.name = "GEOMETRY";
     g.page = 1;
     g.items = {{0, 0}, {1, 0}, {2, 0}, {3, 0}};
-    kit::DataGroupSpec p;
+    kit::DataGroupRecord p;
     p.name = "PICTURE";
     p.page = 1;
     p.items = {{4, 0}, {5, 0}};

@@ -234,7 +234,7 @@ Bytes standardFile(const StandardFile& s)
     }
     w.i32At(160, s.groupCount.value_or(static_cast<int32_t>(std::min<size_t>(s.groups.size(), 30))));
     for (size_t g = 0; g < s.groups.size() && g < 30; ++g) {
-        const DataGroupSpec& d = s.groups[g];
+        const DataGroupRecord& d = s.groups[g];
         size_t at = 164 + g * 540;
         w.textAt(at, 20, d.name);
         w.u8At(at + 20, d.modeCount);

@@ -99,7 +99,7 @@ Bytes chassisFile(const ChassisFile& c);
 
 // ---- Standard file (16-byte preamble + 16460-byte block) ----
 
-struct DataGroupSpec {
+struct DataGroupRecord {
     std::string name;
     uint8_t modeCount = 0;
     int16_t modeLimitRegister = 0;
@@ -109,7 +109,7 @@ struct DataGroupSpec {
 };
 struct StandardFile {
     std::vector<std::pair<int32_t, int32_t>> startList, endList;  // at most 10
-    std::vector<DataGroupSpec> groups;   // at most 30 are written
+    std::vector<DataGroupRecord> groups;   // at most 30 are written
     std::optional<int32_t> groupCount;
     std::string linkDescriptionFile;
 };

@@ -63,13 +63,13 @@ kit::StandardFile sampleStandard()
     kit::StandardFile s;
     s.startList = {{0x0101, 5}};
     s.endList = {{0x0102, 6}};
-    kit::DataGroupSpec g;
+    kit::DataGroupRecord g;
     g.name = "SP2GEOM";
     g.modeCount = 3;
     g.page = 2;
     g.commitRegister = 0x0220;
     g.items = {{1, 0}, {2, 255}, {3, 157}};
-    kit::DataGroupSpec colour;
+    kit::DataGroupRecord colour;
     colour.name = "COLOR";
     s.groups = {g, colour};
     s.linkDescriptionFile = "BUS1.BUS";
@@ -318,17 +318,17 @@ TEST(ModelFileDecode, ShortChassisAndStandardFiles)
     EXPECT_EQ(chassis.exitCodes[0], 0);       // past the end: reset
     EXPECT_EQ(chassis.procedureFolder, "");
 
-    kit::StandardFile spec = sampleStandard();
-    spec.groupCount = 1000;
-    kit::Bytes s = kit::standardFile(spec);
+    kit::StandardFile layout = sampleStandard();
+    layout.groupCount = 1000;
+    kit::Bytes s = kit::standardFile(layout);
     StandardBlock block;
     decodeStandardFile(s, block);
     EXPECT_EQ(block.groupCount, 30);
     decodeStandardFile(kit::Bytes(s.begin(), s.begin() + 16 + 164 + 540 + 100), block);
     EXPECT_EQ(block.groupCount, 1);  // only one complete group present
     EXPECT_EQ(block.linkDescriptionFile, "");
-    spec.groupCount = -4;
-    decodeStandardFile(kit::standardFile(spec), block);
+    layout.groupCount = -4;
+    decodeStandardFile(kit::standardFile(layout), block);
     EXPECT_EQ(block.groupCount, 0);
     decodeStandardFile(kit::Bytes(10, 0x3D), block);
     EXPECT_EQ(block.groupCount, 0);
