@@ -30,7 +30,6 @@ std::string defaultLockName() {
 LinkEnvironment defaultEnvironment() {
     LinkEnvironment env;
     env.lockName = defaultLockName();
-    env.usblinkPath = defaultUsblinkPath();
     env.osClass = hostOsClass;
     env.openParallel = [] { return pgpio::openDevice(pgpio::kDeviceName); };
     return env;
@@ -58,7 +57,9 @@ std::unique_ptr<Transport> Link::makeTransport(int way) {
     case kWayParallel:
         return std::make_unique<ParallelTransport>(settings_, state_.parallelWaits, clock, env_.openParallel);
     case kWayUsb:
-        return std::make_unique<UsbTransport>(settings_, state_.usb, env_.usblinkPath, env_.osClass);
+        return std::make_unique<UsbTransport>(settings_, state_.usb,
+                                              env_.usblinkPath.empty() ? defaultUsblinkPath() : env_.usblinkPath,
+                                              env_.osClass);
     default:
         return std::make_unique<SerialTransport>(settings_, env_.clock);
     }

@@ -26,7 +26,7 @@ constexpr uint32_t kOpenLockWaitMs = 5000;
 struct LinkEnvironment {
     platform::Clock* clock = nullptr;       // waits and the parallel tick; null for real time
     std::string lockName;                   // the system-wide lock
-    std::string usblinkPath;                // the USB library file
+    std::string usblinkPath;                // the USB library file; empty: defaultUsblinkPath() at open
     std::function<int()> osClass;           // the USB check's system class
     ParallelOpener openParallel;            // the parallel driver
 };

@@ -1,6 +1,9 @@
 #pragma once
 // The one link of the loaded library, over the shared settings store.
+#include <new>
+
 #include "genlink/link.h"
+#include "genlink/result_codes.h"
 
 namespace genlink {
 
