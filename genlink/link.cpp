@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "genlink/fields.h"
 #include "genlink/result_codes.h"
 #include "genlink/serial_transport.h"
 #include "platform/clock.h"
@@ -41,6 +42,12 @@ int programNumberWidth(int kind) {
     case 1: case 2: return 2;
     default: return -1;
     }
+}
+
+std::optional<std::string> programNumberField(int kind, int number) {
+    const int width = programNumberWidth(kind);
+    if (width < 0) return std::nullopt;
+    return decimalField(number, width);
 }
 
 Link::Link(Settings& settings, Limits& limits, LinkEnvironment env)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "genlink/command_protocol.h"
@@ -37,6 +38,8 @@ LinkEnvironment defaultEnvironment();
 
 // Width of program numbers on the wire: 3 or 2 digits, or -1 for a kind outside 0..4.
 int programNumberWidth(int memoryKind);
+// The program number as its decimal field for the memory kind; nothing for a kind outside 0..4.
+std::optional<std::string> programNumberField(int memoryKind, int number);
 
 struct LinkState {
     int way = kWaySerial;

@@ -33,6 +33,7 @@ public:
     int receiveBytes(uint8_t* data, size_t n) override;
 
     const std::string& portName() const { return name_; }
+    platform::SerialPort* port() { return port_.get(); }
 
 private:
     Settings& settings_;

@@ -112,6 +112,11 @@ TEST_F(LinkTest, ProgramNumberWidths) {
     EXPECT_EQ(programNumberWidth(4), 3);
     EXPECT_EQ(programNumberWidth(5), -1);
     EXPECT_EQ(programNumberWidth(-1), -1);
+    EXPECT_EQ(programNumberField(0, 12), "012");
+    EXPECT_EQ(programNumberField(1, 12), "12");
+    EXPECT_EQ(programNumberField(2, 123), "23");
+    EXPECT_EQ(programNumberField(4, 1701), "701");
+    EXPECT_FALSE(programNumberField(5, 1));
 }
 
 TEST_F(LinkTest, ClosedLinkFailsWithoutTouchingATransport) {

@@ -93,7 +93,18 @@ TEST(Serial, PortNumberTwelveOpensCom12) {
     SerialTransport serial(settings, &clock);
     ASSERT_EQ(serial.open(), kOk);
     EXPECT_EQ(serial.portName(), "COM12");
+    platform::LineSettings line;
+    ASSERT_TRUE(serial.port()->getLine(line));
+    EXPECT_EQ(line.baud, 19200);
+    EXPECT_EQ(line.dataBits, 7);
+    EXPECT_EQ(line.parity, platform::Parity::Even);
+    EXPECT_EQ(line.stopBits, platform::StopBits::One);
+    EXPECT_FALSE(line.xonXoff);
+    EXPECT_TRUE(sim.core->dtr());
+    serial.applyTimeouts({50, 300, 1000});
+    EXPECT_EQ(serial.port()->timeouts().readConstant, 300u);
     EXPECT_EQ(serial.close(), kOk);
+    EXPECT_FALSE(sim.core->dtr());
     EXPECT_EQ(serial.close(), kCloseFailed);
     settings.seri.portNo = 13;  // nothing mapped there: /dev/ttyS12
     EXPECT_EQ(serial.open(), kOpenFailed);

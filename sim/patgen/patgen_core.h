@@ -72,6 +72,10 @@ public:
     const Bytes* item(const std::string& store, const std::string& key) const;
     const std::map<std::string, Bytes>& items() const { return items_; }
 
+    // The host's DTR line, as the adapter saw it.
+    void setDtr(bool on) { dtr_ = on; }
+    bool dtr() const { return dtr_; }
+
     const std::vector<ReceivedCommand>& received() const { return received_; }
     size_t enquiries() const { return enquiries_; }
     size_t naksReceived() const { return naks_; }
@@ -99,6 +103,7 @@ private:
     std::map<std::string, Bytes> items_;
     std::vector<ReceivedCommand> received_;
     size_t enquiries_ = 0, naks_ = 0, blocksReceived_ = 0;
+    bool dtr_ = false;
 
     Bytes frame_;            // the command frame or block being received
     const CommandSpec* spec_ = nullptr;

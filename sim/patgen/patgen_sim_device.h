@@ -16,6 +16,7 @@ public:
     explicit PatgenSimDevice(std::shared_ptr<PatgenCore> core, uint32_t answerDelayMs = 0)
         : core_(std::move(core)), delayMs_(answerDelayMs) {}
     void fromHost(platform::SimLine& line, const uint8_t* data, size_t n) override;
+    void dtrChanged(bool on) override { core_->setDtr(on); }
     PatgenCore& core() { return *core_; }
 
 private:

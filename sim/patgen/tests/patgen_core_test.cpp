@@ -8,10 +8,10 @@ namespace {
 constexpr uint8_t STX = 0x02, ETX = 0x03, ENQ = 0x05, ACK = 0x06, NAK = 0x15, ETB = 0x17;
 
 Bytes summed(const Bytes& data, bool last, uint8_t sumFix = 0) {
-    Bytes b{STX, 0x90, static_cast<uint8_t>(data.size() >> 8), static_cast<uint8_t>(data.size())};
-    uint32_t sum = b[2] + b[3];
-    for (uint8_t d : data) sum += d;
-    b.insert(b.end(), data.begin(), data.end());
+    const uint8_t high = static_cast<uint8_t>(data.size() >> 8), low = static_cast<uint8_t>(data.size());
+    Bytes b = {STX, 0x90, high, low};
+    uint32_t sum = high + low;
+    for (uint8_t d : data) sum += d, b.push_back(d);
     b.push_back(static_cast<uint8_t>(sum + sumFix));
     b.push_back(last ? ETX : ETB);
     return b;
