@@ -108,7 +108,7 @@ void print(const char* name, const Figures& f) {
         std::printf("%-24s failed\n", name);
         return;
     }
-    std::printf("%-24s down %10.0f B/s   up %10.0f B/s   CPU %7.1f ms\n", name, kBytes / f.downSeconds,
+    std::printf("%-24s down %10.0f B/s   up %10.0f B/s   CPU %7.1f ms (host and simulator)\n", name, kBytes / f.downSeconds,
                 kBytes / f.upSeconds, f.cpuSeconds * 1000.0);
 }
 
