@@ -56,5 +56,10 @@ int SetstoreSettings::readProcessCancel(int32_t& cancel) { return REG_ReadProces
 int SetstoreSettings::writeProcessCancel(int32_t cancel) { return REG_WriteProcessCancel(cancel); }
 
 int LimtabLimits::setTableLimit() { return PGLIMIT_SetTableLimit(); }
+int LimtabLimits::checkProgNo(int32_t kind, int32_t value) { return PGLIMIT_CheckProgNo(kind, value); }
+int LimtabLimits::checkInProgNo(int32_t value) { return PGLIMIT_CheckInProgNo(value); }
+int LimtabLimits::checkCharNo(int32_t kind, int32_t value) { return PGLIMIT_CheckCharNo(kind, value); }
+int LimtabLimits::checkInCharNo(int32_t value) { return PGLIMIT_CheckInCharNo(value); }
+int LimtabLimits::checkCDCNo(int32_t value) { return PGLIMIT_CheckCDCNo(value); }
 
 } // namespace genlink

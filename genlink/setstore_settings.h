@@ -32,6 +32,11 @@ public:
 class LimtabLimits : public Limits {
 public:
     int setTableLimit() override;
+    int checkProgNo(int32_t kind, int32_t value) override;
+    int checkInProgNo(int32_t value) override;
+    int checkCharNo(int32_t kind, int32_t value) override;
+    int checkInCharNo(int32_t value) override;
+    int checkCDCNo(int32_t value) override;
 };
 
 } // namespace genlink

@@ -59,11 +59,17 @@ public:
     virtual int writeProcessCancel(int32_t cancel) = 0;
 };
 
-// The limit tables genlink loads at open (the checks come with the command families).
+// The limit tables genlink loads at open, and the checks the commands make.
+// Each check returns 0 when the value passes.
 class Limits {
 public:
     virtual ~Limits() = default;
     virtual int setTableLimit() = 0;
+    virtual int checkProgNo(int32_t kind, int32_t value) = 0;
+    virtual int checkInProgNo(int32_t value) = 0;
+    virtual int checkCharNo(int32_t kind, int32_t value) = 0;
+    virtual int checkInCharNo(int32_t value) = 0;
+    virtual int checkCDCNo(int32_t value) = 0;
 };
 
 } // namespace genlink

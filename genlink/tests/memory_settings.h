@@ -63,6 +63,13 @@ class CountingLimits : public Limits {
 public:
     int loads = 0;
     int setTableLimit() override { return ++loads, 0; }
+    // Programs 1..99 and built-in 900..999; user characters 224..239 and
+    // built-in 240..255; CDC numbers 0..7.
+    int checkProgNo(int32_t, int32_t v) override { return v >= 1 && v <= 99 ? 0 : -41; }
+    int checkInProgNo(int32_t v) override { return v >= 900 && v <= 999 ? 0 : -41; }
+    int checkCharNo(int32_t, int32_t v) override { return v >= 224 && v <= 239 ? 0 : -41; }
+    int checkInCharNo(int32_t v) override { return v >= 240 && v <= 255 ? 0 : -41; }
+    int checkCDCNo(int32_t v) override { return v >= 0 && v <= 7 ? 0 : -41; }
 };
 
 } // namespace genlink::testing

@@ -92,6 +92,7 @@ void PatgenCore::command(Bytes& out) {
     const uint8_t code = frame_[0];
     const std::string payload(frame_.begin() + 1, frame_.end());
     received_.push_back({code, payload});
+    if (onCommand) onCommand(received_.back());
     if (faults_.silentCommands > 0) return void(--faults_.silentCommands);
     if (faults_.nakCommands > 0) {
         --faults_.nakCommands;
@@ -114,6 +115,8 @@ void PatgenCore::command(Bytes& out) {
     if (it == specs_.end()) return append(out, errorFrame(kUnknownCommand));
     const CommandSpec& spec = it->second;
     key_ = itemKey(spec.store, payload.substr(0, spec.keyChars));
+    if (spec.freeLength && (spec.kind == Kind::Up || spec.kind == Kind::DirectUp) && !items_.count(key_))
+        return append(out, errorFrame(kNoItem));
     switch (spec.kind) {
     case Kind::Cmd: out.push_back(ACK); break;
     case Kind::Down:
@@ -169,8 +172,28 @@ void PatgenCore::blockDone(bool good, Bytes& out) {
     out.push_back(good ? ACK : NAK);
 }
 
+void PatgenCore::store() {
+    items_[key_] = data_;
+    state_ = State::Idle;
+    if (onStored) onStored(key_, data_);
+}
+
 void PatgenCore::blockByte(uint8_t b, Bytes& out) {
     frame_.push_back(b);
+    if (spec_->freeLength) {
+        const size_t header = spec_->form == Form::Dle ? 2 : 1;
+        if (frame_.size() <= header && frame_.back() == (frame_.size() == 1 ? STX : DLE)) return;
+        if (frame_.size() <= header) return blockDone(false, out);
+        if (b != ETX && b != ETB && frame_.size() < kMaxFrame) return;
+        const Bytes block = frame_;
+        const bool good = b == ETX || b == ETB;
+        const bool accepted = good && faults_.nakBlocks == 0 && faults_.silentBlocks == 0;
+        blockDone(good, out);
+        if (!accepted) return;
+        data_.insert(data_.end(), block.begin() + static_cast<std::ptrdiff_t>(header), block.end() - 1);
+        if (b == ETX) store();
+        return;
+    }
     const size_t expected = expectedBlock();
     if (frame_.size() < expected) return;
     const size_t count = expected - overhead(spec_->form);
@@ -185,8 +208,7 @@ void PatgenCore::blockByte(uint8_t b, Bytes& out) {
     data_.insert(data_.end(), block.begin() + static_cast<std::ptrdiff_t>(dataAt),
                  block.begin() + static_cast<std::ptrdiff_t>(dataAt + count));
     if (last) {
-        items_[key_] = data_;
-        state_ = State::Idle;
+        store();
     }
 }
 
@@ -209,8 +231,7 @@ void PatgenCore::summedByte(uint8_t b, Bytes& out) {
     if (!accepted) return;
     data_.insert(data_.end(), block.begin() + 4, block.begin() + 4 + static_cast<std::ptrdiff_t>(length));
     if (terminator == ETX) {
-        items_[key_] = data_;
-        state_ = State::Idle;
+        store();
     }
 }
 
@@ -218,7 +239,7 @@ void PatgenCore::startUp(const CommandSpec& spec, const std::string& payload, By
     spec_ = &spec;
     auto it = items_.find(key_);
     data_ = it == items_.end() ? Bytes{} : it->second;
-    if (spec.kind != Kind::SummedUp)
+    if (spec.kind != Kind::SummedUp && !spec.freeLength)
         data_.resize(spec.lengthFromPayload ? spec.lengthFromPayload(payload) : spec.dataLength, 0);
     offset_ = 0;
     blockIndex_ = 0;

@@ -30,6 +30,9 @@ struct CommandSpec {
     size_t dataLength = 0;        // total of a Down or Up, unless lengthFromPayload says
     std::function<size_t(const std::string& payload)> lengthFromPayload;
     bool replyDle = false;        // Reply: STX DLE text ETX
+    // Down: blocks of any length, each ending at its ETB or ETX; Up: the
+    // stored item whatever its length, refused when there is none.
+    bool freeLength = false;
 };
 
 // Faults on request; counters count down as they are used.
@@ -55,6 +58,7 @@ struct ReceivedCommand {
 class PatgenCore {
 public:
     static constexpr int kUnknownCommand = 99;
+    static constexpr int kNoItem = 20;
     static constexpr size_t kMaxFrame = 4096;
     static constexpr size_t kMaxSummed = 1024;
 
@@ -82,6 +86,9 @@ public:
     size_t blocksReceived() const { return blocksReceived_; }
     // Called after each data block the generator sent, with its index.
     std::function<void(size_t)> onBlockSent;
+    // Called for each command frame and each item stored, for a log.
+    std::function<void(const ReceivedCommand&)> onCommand;
+    std::function<void(const std::string& key, const Bytes&)> onStored;
 
 private:
     enum class State { Idle, Command, ReceiveBlock, ReceiveSummed, Sending };
@@ -95,6 +102,7 @@ private:
     void startUp(const CommandSpec& spec, const std::string& payload, Bytes& out);
     void sendBlock(Bytes& out, bool repeat);
     void blockDone(bool good, Bytes& out);
+    void store();
     size_t expectedBlock() const;
 
     State state_ = State::Idle;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "sim/patgen/patgen_core.h"
+#include "sim/patgen/program_commands.h"
 #include "sim/patgen/pty_server.h"
 
 namespace {
@@ -17,10 +18,36 @@ void usage() {
                  "                         [--nak-enquiry N] [--silent]\n");
 }
 
+// Printable text of a payload or item for the log.
+std::string printable(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     patgen::PatgenCore core;
+    patgen::addProgramCommands(core);
+    // The log on standard error: every command and every item stored.
+    core.onCommand = [](const patgen::ReceivedCommand& c) {
+        std::fprintf(stderr, "command 0x%02X \"%s\"\n", c.code, printable(c.payload).c_str());
+        std::fflush(stderr);
+    };
+    core.onStored = [](const std::string& key, const patgen::Bytes& data) {
+        std::fprintf(stderr, "stored %s (%zu) \"%s\"\n", key.c_str(), data.size(),
+                     printable(std::string(data.begin(), data.end())).c_str());
+        std::fflush(stderr);
+    };
     std::string link;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
