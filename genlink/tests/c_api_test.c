@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "genlink.h"
+#include "limtab.h"
 #include "setstore.h"
 
 static int failures = 0;
@@ -76,6 +77,45 @@ static void mapCom3(const char* device) {
     setenv("COMPORTS", map, 1);
 }
 
+/* Programs, groups and selections set and read back on an open link. */
+static void programRoundTrips(void) {
+    int32_t program = 0;
+    PGLIMIT_SetTableLimit();
+    for (int32_t n = 1; n < 1000 && !program; ++n)
+        if (PGLIMIT_CheckProgNo(1, n) == 0) program = n;
+    EXPECT(program != 0);
+    if (!program) return;
+
+    int32_t rec[188], back[188];
+    for (int i = 0; i < 118; ++i) rec[i] = i % 10;
+    /* Vertical words 3, 7 and 8 travel in tenths. */
+    rec[11] = 5250, rec[15] = 1230, rec[16] = 40;
+    EXPECT_WORD(PG_GetProgram(0, back), 0xFFD7);
+    EXPECT_WORD(PG2_SetProgram(program, rec), GENLINK_SUCCESS);
+    memset(back, 0xFF, sizeof back);
+    EXPECT_WORD(PG2_GetProgram(program, back), GENLINK_SUCCESS);
+    EXPECT(memcmp(rec, back, 118 * sizeof rec[0]) == 0);
+    EXPECT_WORD(PG_SetExeProgram(rec), GENLINK_SUCCESS);
+    EXPECT_WORD(PG_ExeBufRAM(), GENLINK_SUCCESS);
+    EXPECT_WORD(PG_ExeProgram(program), GENLINK_SUCCESS);
+
+    for (int i = 0; i < 143; ++i) rec[i] = i % 8;
+    rec[11] = 70, rec[15] = 0, rec[16] = 10;
+    EXPECT_WORD(PG3_SetProgram(program, rec), GENLINK_SUCCESS);
+    memset(back, 0xFF, sizeof back);
+    EXPECT_WORD(PG3_GetProgram(program, back), GENLINK_SUCCESS);
+    EXPECT(memcmp(rec, back, 143 * sizeof rec[0]) == 0);
+
+    int32_t sel[22] = {0}, selBack[22];
+    sel[0] = sel[13] = sel[21] = 1;
+    EXPECT_WORD(PG_SetPtnSelect(program, sel), GENLINK_SUCCESS);
+    EXPECT_WORD(PG_GetPtnSelect(program, selBack), GENLINK_SUCCESS);
+    EXPECT(memcmp(sel, selBack, sizeof sel) == 0);
+    const uint8_t codes[] = {'P', 'e'};
+    EXPECT_WORD(PG_SetPtnSignOn(codes, 2), GENLINK_SUCCESS);
+    EXPECT_WORD(PG_SetPtnSignOn(codes, 0), 0xFFD7);
+}
+
 int main(void) {
     char instance[64];
     snprintf(folder, sizeof folder, "/tmp/genlink-c-XXXXXX");
@@ -110,6 +150,7 @@ int main(void) {
 
     EXPECT_WORD(PG_SelectTransWay(GENLINK_WAY_SERIAL), GENLINK_SUCCESS);
     EXPECT_WORD(PG_Open(), GENLINK_SUCCESS);
+    programRoundTrips();
     EXPECT_WORD(PG_Close(), GENLINK_SUCCESS);
     EXPECT_WORD(PG_Close(), 0xFFD3);
 
