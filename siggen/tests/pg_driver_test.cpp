@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,8 @@ public:
     int32_t exeBufRam() override { return call("exebuf"); }
     int32_t setExeProgram2(const int32_t*) override { return call("exeprogram"); }
     int32_t setPtnSelect(int32_t p, const int32_t* s) override {
-        EXPECT_EQ(std::vector<int32_t>(s, s + kPgSelectWords), std::vector<int32_t>(pgSelectRecord().begin(),
-                                                                                     pgSelectRecord().end()));
+        const PgSelectRecord want = pgSelectRecord();
+        EXPECT_TRUE(std::equal(want.begin(), want.end(), s));
         return call("select " + std::to_string(p));
     }
     int32_t setPattern(PgElement e, int32_t p, const int32_t* r) override {
@@ -133,7 +134,9 @@ TEST(PgRecords, SignOnCodesPatternsAndGlyph) {
     int nonzero = 0;
     for (size_t i = 0; i < g.size(); ++i) {
         if (g[i]) ++nonzero;
-        if (i % 16 >= 7 || i >= 18 * 16) ASSERT_EQ(g[i], 0) << i;
+        if (i % 16 >= 7 || i >= 18 * 16) {
+            ASSERT_EQ(g[i], 0) << i;
+        }
     }
     EXPECT_EQ(nonzero, 55);
 }
