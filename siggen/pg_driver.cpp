@@ -76,4 +76,8 @@ void PgDriver::sendPattern(SignalGenerator& sg) {
     link_->close();
 }
 
+void installPgDrivers(SignalGenerator& sg, const std::shared_ptr<PgLink>& link) {
+    for (int kind = 0; kind <= 3; ++kind) sg.installDriver(kind, std::make_unique<PgDriver>(link));
+}
+
 } // namespace siggen

@@ -28,4 +28,7 @@ private:
     std::shared_ptr<PgLink> link_;
 };
 
+// Installs one driver over `link` for each of the kinds 0..3.
+void installPgDrivers(SignalGenerator& sg, const std::shared_ptr<PgLink>& link);
+
 } // namespace siggen

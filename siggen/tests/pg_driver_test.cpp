@@ -218,3 +218,19 @@ TEST_F(PgDriverTest, OpenSetsUpThePort) {
     driver.open(sg);
     EXPECT_EQ(ui.messages().back(), " Vexor SG is not used. Please check configuration ! ");
 }
+
+TEST_F(PgDriverTest, KindsZeroToThreeApplyThroughTheDriver) {
+    installPgDrivers(sg, link);
+    for (int kind = 0; kind <= 3; ++kind) {
+        sg.SgSelect(kind, 2, 0);
+        link->calls.clear();
+        sg.SgApply();
+        ASSERT_FALSE(link->calls.empty()) << kind;
+        EXPECT_EQ(link->calls[1], "program 0") << kind;
+        EXPECT_EQ(link->calls.back(), "close") << kind;
+    }
+    sg.SgSelect(4, 2, 0);
+    link->calls.clear();
+    sg.SgApply();
+    EXPECT_TRUE(link->calls.empty());
+}
