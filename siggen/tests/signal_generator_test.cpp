@@ -4,7 +4,7 @@
 
 #include "core/test_ui.h"
 #include "platform/clock.h"
-#include "recording_driver.h"
+#include "siggen/tests/recording_driver.h"
 #include "siggen/signal_generator.h"
 
 using namespace siggen;
