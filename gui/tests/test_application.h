@@ -1,19 +1,11 @@
 #pragma once
-// The one QApplication of the GUI tests, on the offscreen platform. It is never
-// destroyed: Qt's test input devices must not outlive it at exit.
+// The one QApplication of the GUI tests, on the offscreen platform. It is
+// deleted when the tests end, before the exit handlers run, because objects
+// Qt creates lazily during the tests (input devices) must not outlive it.
 #include <QApplication>
 
 namespace gui {
 
-inline QApplication& testApplication() {
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");  // no display needed
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& testApplication();
 
 } // namespace gui
