@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/xdg_paths.h"
 
@@ -59,10 +61,98 @@ std::string unquote(const std::string& v) {
     return out;
 }
 
+// inih reads at most INI_MAX_LINE (200) bytes of a line and 50 of a section
+// name, so lines are fed to it from memory: in a line too long for it, the
+// value (or the section name) is replaced by a token that the handler turns
+// back into the full text. Every line stays one line, so error lines match.
+struct LineFeed {
+    const std::string& text;
+    size_t pos = 0;
+    std::vector<std::string> longTexts;
+    IniStore* store = nullptr;
+};
+
+constexpr size_t kMaxSectionName = 40;
+constexpr size_t kMaxNameForToken = 100;
+
+std::string tokenFor(LineFeed& feed, std::string text) {
+    feed.longTexts.push_back(std::move(text));
+    return "\x01" + std::to_string(feed.longTexts.size() - 1) + "\x01";
+}
+
+const std::string* fromToken(const LineFeed& feed, const char* text) {
+    size_t len = strlen(text);
+    if (len < 3 || text[0] != '\x01' || text[len - 1] != '\x01') return nullptr;
+    size_t index = 0;
+    for (size_t i = 1; i + 1 < len; ++i) {
+        if (text[i] < '0' || text[i] > '9') return nullptr;
+        index = index * 10 + static_cast<size_t>(text[i] - '0');
+    }
+    return index < feed.longTexts.size() ? &feed.longTexts[index] : nullptr;
+}
+
+// What inih does to a value: blanks trimmed, an inline comment (";" after a
+// blank) removed.
+std::string valueAsInihReadsIt(const std::string& raw) {
+    size_t begin = raw.find_first_not_of(" \t\r");
+    if (begin == std::string::npos) return "";
+    std::string v = raw.substr(begin);
+    for (size_t i = 1; i < v.size(); ++i) {
+        if (v[i] == ';' && (v[i - 1] == ' ' || v[i - 1] == '\t')) {
+            v.resize(i);
+            break;
+        }
+    }
+    size_t end = v.find_last_not_of(" \t\r");
+    return v.substr(0, end + 1);
+}
+
+std::string shortened(LineFeed& feed, const std::string& line, size_t room) {
+    size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos) return "";
+    char c = line[first];
+    if (c == ';' || c == '#') return line.size() < room ? line : "";
+    if (c == '[') {
+        size_t close = line.find(']', first);
+        if (close == std::string::npos) return line.substr(0, std::min(line.size(), room - 1));
+        std::string name = line.substr(first + 1, close - first - 1);
+        if (name.size() <= kMaxSectionName && line.size() < room) return line;
+        return "[" + tokenFor(feed, name) + "]";
+    }
+    if (line.size() < room) return line;
+    size_t sep = line.find_first_of("=:", first);
+    if (sep == std::string::npos || sep > kMaxNameForToken) return line.substr(0, room - 1);
+    return line.substr(0, sep + 1) + tokenFor(feed, line.substr(sep + 1));
+}
+
+char* feedLine(char* str, int num, void* stream) {
+    auto& feed = *static_cast<LineFeed*>(stream);
+    if (feed.pos >= feed.text.size() || num < 2) return nullptr;
+    size_t end = feed.text.find('\n', feed.pos);
+    size_t stop = end == std::string::npos ? feed.text.size() : end;
+    std::string line = feed.text.substr(feed.pos, stop - feed.pos);
+    feed.pos = end == std::string::npos ? feed.text.size() : end + 1;
+    const size_t room = static_cast<size_t>(num) - 1; // with the newline, not the NUL
+    line = shortened(feed, line, room);
+    if (line.size() >= room) line.resize(room - 1);
+    line += '\n';
+    memcpy(str, line.data(), line.size());
+    str[line.size()] = '\0';
+    return str;
+}
+
 int onValue(void* user, const char* section, const char* name, const char* value) {
-    auto* store = static_cast<IniStore*>(user);
-    store->set(section, name, unquote(value ? value : ""));
+    auto& feed = *static_cast<LineFeed*>(user);
+    const std::string* longSection = fromToken(feed, section);
+    const std::string* longValue = value ? fromToken(feed, value) : nullptr;
+    std::string text = longValue ? valueAsInihReadsIt(*longValue) : (value ? value : "");
+    feed.store->set(longSection ? *longSection : section, name, unquote(text));
     return 1;
+}
+
+int parseText(const std::string& text, IniStore* store) {
+    LineFeed feed{text, 0, {}, store};
+    return ini_parse_stream(feedLine, &feed, onValue, &feed);
 }
 
 bool writeAll(int fd, const std::string& content) {
@@ -102,8 +192,17 @@ bool IniStore::load(const std::string& path, std::string* error) {
         if (error) *error = path + ": " + strerror(errno);
         return false;
     }
-    int rc = ini_parse_file(f, onValue, this);
+    std::string text;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) text.append(buffer, n);
+    bool readFailed = ferror(f) != 0;
     fclose(f);
+    if (readFailed) {
+        if (error) *error = path + ": read error";
+        return false;
+    }
+    int rc = parseText(text, this);
     if (rc != 0) {
         if (error) *error = path + ": syntax error on line " + std::to_string(rc);
         return false;
@@ -113,7 +212,7 @@ bool IniStore::load(const std::string& path, std::string* error) {
 
 bool IniStore::loadFromString(const std::string& text) {
     sections_.clear();
-    return ini_parse_string(text.c_str(), onValue, this) == 0;
+    return parseText(text, this) == 0;
 }
 
 std::string IniStore::toString() const {

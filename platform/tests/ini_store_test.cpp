@@ -42,6 +42,30 @@ TEST(IniStore, HandEditedFileWithCommentsAndBlanks) {
     EXPECT_FALSE(store.get("PELARO", "MODEL"));
 }
 
+TEST(IniStore, LongValuesAndSectionNamesAreReadWhole) {
+    TestFolder dir;
+    const std::string section = "Software\\Vexordyne\\XR4410\\OptionPtn\\Margin\\And\\Deeper\\Still";
+    const std::string plain(300, 'p');
+    const std::string quoted = " ;#\\\"" + std::string(280, 'q') + " ";
+    IniStore store;
+    store.set(section, "Plain", plain);
+    store.set(section, "Quoted", quoted);
+    store.set("Short", "After", "1");
+    ASSERT_TRUE(store.save(dir.file("long.ini")));
+    for (int round = 0; round < 2; ++round) {  // and once more after saving what was read
+        IniStore back;
+        ASSERT_TRUE(back.load(dir.file("long.ini")));
+        EXPECT_EQ(back.get(section, "Plain"), plain);
+        EXPECT_EQ(back.get(section, "Quoted"), quoted);
+        EXPECT_EQ(back.get("Short", "After"), "1");
+        ASSERT_TRUE(back.save(dir.file("long.ini")));
+    }
+    IniStore edited;
+    ASSERT_TRUE(edited.loadFromString("[S]\nk = " + plain + "  ; note\n; " + plain + "\nz=2\n"));
+    EXPECT_EQ(edited.get("S", "k"), plain);
+    EXPECT_EQ(edited.get("S", "z"), "2");
+}
+
 TEST(IniStore, MissingFileIsEmptyBrokenFileIsAnError) {
     TestFolder dir;
     IniStore store;
