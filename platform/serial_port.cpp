@@ -155,7 +155,9 @@ public:
                 lastByte = clock.tickMs();
                 continue;
             }
-            bool hungUp = (r == 0) || (r < 0 && errno == EIO);
+            // With VMIN = VTIME = 0 an empty line reads 0 bytes: wait in poll.
+            // A far end that is gone shows as EIO or as a hang-up in poll.
+            bool hungUp = r < 0 && errno == EIO;
             if (r < 0 && errno != EAGAIN && errno != EINTR && !hungUp) break;
             if (returnsAtOnce(t)) break;
             uint64_t now = clock.tickMs();
@@ -172,6 +174,17 @@ public:
             pollfd p{fd_, POLLIN, 0};
             int pr = poll(&p, 1, waitMs);
             if (pr < 0 && errno != EINTR) break;
+            if (pr > 0 && (p.revents & (POLLHUP | POLLERR))) {
+                ssize_t last = ::read(fd_, buf + got, n - got);
+                if (last > 0) {
+                    got += static_cast<size_t>(last);
+                    lastByte = clock.tickMs();
+                    continue;
+                }
+                now = clock.tickMs();
+                if (deadline != kNoDeadline && deadline > now) clock.sleepMs(static_cast<uint32_t>(deadline - now));
+                break;
+            }
         }
         return got;
     }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
+
+#include <thread>
 #include <termios.h>
 #include <unistd.h>
 
@@ -126,6 +128,23 @@ TEST(SerialPort, SilentLineTimesOutAfterTheTotalAndNotMuchLater) {
     long long waited = msSince(t0);
     EXPECT_GE(waited, 290);
     EXPECT_LT(waited, 1500);
+}
+
+TEST(SerialPort, AnswerArrivingDuringTheWaitIsReadAtOnce) {
+    Pty pty;
+    auto port = openSerialPort(pty.path);
+    ASSERT_TRUE(port);
+    port->setTimeouts({3000, 4, 3000, 0, 0});
+    std::thread peer([&] {
+        usleep(100000);
+        ASSERT_EQ(::write(pty.master, "z", 1), 1);
+    });
+    uint8_t b = 0;
+    auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(port->read(&b, 1), 1u);
+    EXPECT_LT(msSince(t0), 2500);
+    EXPECT_EQ(b, 'z');
+    peer.join();
 }
 
 TEST(SerialPort, IntervalEndsAReadAfterTheLastByte) {

@@ -1,0 +1,27 @@
+#pragma once
+// The process-wide communication log: one line per transaction, every byte
+// as two lower-case hex digits and a comma, "=> " between frame and answer,
+// CR LF after a complete answer.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace ecs {
+
+class CommLog {
+public:
+    static CommLog& instance();
+    bool open(const std::string& path);
+    void close();
+    bool isOpen() const { return file_ != nullptr; }
+    void byte(uint8_t value);
+    void endFrame();
+    void endAnswer();
+
+private:
+    CommLog() = default;
+    ~CommLog() { close(); }
+    std::FILE* file_ = nullptr;
+};
+
+} // namespace ecs
