@@ -5,25 +5,13 @@
 #include <cstdint>
 #include <string>
 
+#include "modeldb/model_data.h"
+
 namespace siggen {
 
-struct SgTiming {
-    std::string name;        // at most 15 characters
-    std::string resolution;  // e.g. "640 x 480"
-    int32_t mode = 0;        // timing number
-    float dotClock = 0;      // MHz
-    float hFrequency = 0;    // Hz
-    float hTotal = 0, hBlanking = 0, hFront = 0, hSync = 0, hBack = 0, hActive = 0;  // microseconds
-    float vFrequency = 0;    // Hz
-    int32_t vTotal = 0, vBlanking = 0, vFront = 0, vSync = 0, vBack = 0, vActive = 0;  // lines
-    int32_t syncOnGreen = 0;
-    int32_t syncExternal = 0;
-    int32_t syncComposite = 0;
-    int32_t hPolarity = 0;  // 0 positive
-    int32_t vPolarity = 0;
-    std::array<int32_t, 2> reserved{};
-    int32_t interlace = 0;
-};
+// The record lives with the model data, which fills it from a model timing;
+// the generator layer owns the one instance the program uses.
+using SgTiming = modeldb::SgTiming;
 
 // "VGA Graphics", 640 x 480 at 31.469 kHz / 59.94 Hz, separate sync.
 SgTiming defaultSgTiming();

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTest>
+#include <QKeyEvent>
 
 #include "app/tests/fake_generator_model.h"
 #include "core/test_ui.h"
@@ -19,6 +19,11 @@
 namespace {
 
 QApplication& application() { return gui::testApplication(); }
+
+void key(QObject* target, int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, k, mods);
+    QCoreApplication::sendEvent(target, &press);
+}
 
 struct Dialogs : ::testing::Test {
     core::TestUi ui;
@@ -57,16 +62,16 @@ TEST_F(Dialogs, ControlDialogShowsTheScreenAndForwardsClicksAndKeys) {
     EXPECT_EQ(driver.applies(), 1u);
     EXPECT_TRUE(dialog.patternGroup()->button(3)->isChecked());
 
-    QTest::keyClick(dialog.timingList(), Qt::Key_0);
+    key(dialog.timingList(), Qt::Key_0);
     EXPECT_EQ(model.selected, std::vector<int>{10});
     EXPECT_EQ(dialog.numberField()->text(), "10");
     dialog.timingList()->setCurrentRow(2);
-    QTest::keyClick(dialog.timingList(), Qt::Key_Return);
+    key(dialog.timingList(), Qt::Key_Return);
     EXPECT_EQ(model.selected.back(), 3);
-    QTest::keyClick(dialog.timingList(), Qt::Key_7, Qt::KeypadModifier);
+    key(dialog.timingList(), Qt::Key_7, Qt::KeypadModifier);
     EXPECT_EQ(model.selected.size(), 2u);  // row 7 cannot be used
 
-    QTest::keyClick(&dialog, Qt::Key_Escape);
+    key(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(screen.closed());
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(model.names[6], "Timing 7");

@@ -1,0 +1,334 @@
+#include "modeldb/model_file.h"
+
+#include <algorithm>
+
+#include "core/record_io.h"
+#include "core/text_format.h"
+#include "core/ui.h"
+#include "platform/program_home.h"
+
+namespace modeldb {
+namespace {
+
+// Upper bound for reading any file of the chain; the images are far smaller.
+constexpr size_t kMaxFileBytes = 16u << 20;
+
+// How many records of `size` bytes to take: the file's count, cut to the
+// capacity and to the complete records left in the file.
+size_t usableCount(int64_t count, size_t capacity, size_t remaining, size_t size)
+{
+    if (count <= 0) return 0;
+    size_t n = static_cast<uint64_t>(count) > capacity ? capacity : static_cast<size_t>(count);
+    return std::min(n, remaining / size);
+}
+
+// Position after `count` records of `size` bytes, saturating far past any file.
+size_t skipRecords(size_t pos, int64_t count, size_t size)
+{
+    if (count <= 0) return pos;
+    uint64_t bytes = static_cast<uint64_t>(count) * size;  // count < 2^31, size < 2^12
+    return bytes > (SIZE_MAX - pos) ? SIZE_MAX : pos + static_cast<size_t>(bytes);
+}
+
+size_t remainingAt(const std::vector<uint8_t>& bytes, size_t pos)
+{
+    return pos < bytes.size() ? bytes.size() - pos : 0;
+}
+
+// Reads `count` timing records at `pos` into `out`; returns the number taken.
+size_t readTimings(const std::vector<uint8_t>& bytes, size_t& pos, int64_t count, ModelTiming* out, size_t capacity)
+{
+    size_t n = usableCount(count, capacity, remainingAt(bytes, pos), kTimingRecord);
+    for (size_t i = 0; i < n; ++i) out[i] = decodeTiming(bytes.data() + pos + i * kTimingRecord, kTimingRecord);
+    pos = skipRecords(pos, count, kTimingRecord);
+    return n;
+}
+
+template <size_t N, size_t Cap>
+size_t readRaw(const std::vector<uint8_t>& bytes, size_t& pos, int64_t count,
+               std::array<std::array<uint8_t, N>, Cap>& out)
+{
+    size_t n = usableCount(count, Cap, remainingAt(bytes, pos), N);
+    for (size_t i = 0; i < n; ++i) std::copy_n(bytes.data() + pos + i * N, N, out[i].begin());
+    pos = skipRecords(pos, count, N);
+    return n;
+}
+
+void readBytes(core::RecordReader& r, size_t offset, uint8_t* out, size_t n)
+{
+    r.bytesAt(offset, out, n);
+}
+
+void readRegisterList(core::RecordReader& r, size_t offset, ScreenRegisterList& list)
+{
+    for (size_t k = 0; k < 5; ++k) list.codes[k] = r.i16At(offset + 2 * k);
+    for (size_t k = 0; k < 5; ++k) list.values[k] = r.i16At(offset + 10 + 2 * k);
+}
+
+constexpr size_t kMarker = 16;
+
+} // namespace
+
+int16_t ModelImage::specialHandling(size_t screen) const
+{
+    size_t offset = 2 + 2 * screen;
+    if (offset + 2 > special1.size()) return 0;
+    return static_cast<int16_t>(special1[offset] | (special1[offset + 1] << 8));
+}
+
+void ModelImage::reset()
+{
+    SgTiming keep = std::move(currentTiming);
+    *this = ModelImage{};
+    currentTiming = std::move(keep);
+}
+
+int16_t ChassisRecord::specialRegister(size_t offset) const
+{
+    if (offset < 300 || offset + 2 > 428 || (offset & 1)) return 0;
+    return specialRegisters[(offset - 300) / 2];
+}
+
+ModelTiming decodeTiming(const uint8_t* record, size_t size)
+{
+    core::RecordReader r(record, size);
+    ModelTiming t;
+    t.name = r.textAt(0, kNameField);
+    t.dotClock = r.f32At(16);
+    t.hFrequency = r.f32At(20);
+    t.vFrequency = r.f32At(24);
+    for (size_t k = 0; k < 6; ++k) t.h[k] = r.i16At(32 + 2 * k);
+    for (size_t k = 0; k < 6; ++k) t.v[k] = r.i16At(44 + 2 * k);
+    t.syncKind = r.u8At(56);
+    t.hPolarity = r.u8At(57);
+    t.vPolarity = r.u8At(58);
+    t.interlace = r.u8At(59);
+    return t;
+}
+
+bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image)
+{
+    image.reset();
+    core::RecordReader r(bytes);
+    if (!r.has(0, 8) || r.textAt(4, 4) != "MDL=") return false;
+
+    // Header after the preamble.
+    image.chassisFile = r.textAt(16, kNameField);
+    int16_t presets = r.i16At(32);
+    int16_t adjusts = r.i16At(34);
+    image.primeMode = r.i16At(36);
+    image.carried = r.i16At(38);
+    int32_t mpuData = r.i32At(40);
+    int32_t mpuMode = r.i32At(44);
+    int32_t adjustList = r.i32At(48);
+    int32_t touchUpList = r.i32At(52);
+    size_t pos = 64;
+
+    pos += kMarker;  // PRE_PARA
+    image.presetCount = static_cast<int16_t>(readTimings(bytes, pos, presets, image.presets.data(), kMaxPresets));
+    pos = std::min(pos, SIZE_MAX - kMarker) + kMarker;  // ADJ_PARA
+    image.adjustCount = static_cast<int16_t>(readTimings(bytes, pos, adjusts, image.adjustTimings.data(), kMaxAdjustTimings));
+    pos = std::min(pos, SIZE_MAX - kMarker) + kMarker;  // MPU_DATA
+    image.mpuDataCount = static_cast<int32_t>(readRaw(bytes, pos, mpuData, image.mpuData));
+    pos = std::min(pos, SIZE_MAX - kMarker) + kMarker;  // MPU_MODE
+    image.mpuModeCount = static_cast<int32_t>(readRaw(bytes, pos, mpuMode, image.mpuMode));
+
+    // From here on every section has a fixed size; a reader past the end gives zeros.
+    if (pos > bytes.size()) pos = bytes.size();
+    pos += kMarker;  // PRC_DATA
+    adjustList = r.has(pos, 4) ? r.i32At(pos) : 0;
+    pos += 4;
+    image.adjustProcedureCount = static_cast<int32_t>(
+        std::clamp<int64_t>(adjustList, 0, static_cast<int64_t>(kMaxAdjustProcedures)));
+    for (size_t i = 0; i < kMaxAdjustProcedures; ++i)
+        image.adjustProcedures[i] = r.has(pos + i * kNameField, 1) ? r.textAt(pos + i * kNameField, kNameField) : "";
+    pos += kMaxAdjustProcedures * kNameField;
+
+    pos += kMarker;  // TUP_DATA
+    touchUpList = r.has(pos, 4) ? r.i32At(pos) : 0;
+    pos += 4;
+    image.touchUpProcedureCount = static_cast<int32_t>(
+        std::clamp<int64_t>(touchUpList, 0, static_cast<int64_t>(kMaxTouchUpProcedures)));
+    for (size_t i = 0; i < kMaxTouchUpProcedures; ++i)
+        image.touchUpProcedures[i] = r.has(pos + i * kNameField, 1) ? r.textAt(pos + i * kNameField, kNameField) : "";
+    pos += kMaxTouchUpProcedures * kNameField;
+    readBytes(r, pos, image.touchUpExtra.data(), kTouchUpExtra);
+    pos += kTouchUpExtra;
+
+    pos += kMarker;  // SPECIAL
+    readBytes(r, pos, image.special1.data(), kSpecial1Size);
+    pos += kSpecial1Size;
+    for (size_t s = 0; s < 5; ++s) readRegisterList(r, pos + s * 20, image.special2[s]);
+    pos += kSpecial23Size;
+    for (size_t s = 0; s < 5; ++s) readRegisterList(r, pos + s * 20, image.special3[s]);
+    pos += kSpecial23Size;
+    readBytes(r, pos, image.special4.data(), kSpecial4Size);
+    pos += kSpecial4Size;
+
+    pos += kMarker;  // AVPRE_PARA
+    int16_t avPresets = r.has(pos, 2) ? r.i16At(pos) : 0;
+    pos += 2;
+    image.avPresetCount = static_cast<int16_t>(readTimings(bytes, pos, avPresets, image.avPresets.data(), kMaxAvPresets));
+    if (pos > bytes.size()) pos = bytes.size();
+
+    pos += kMarker;  // UMT_NO and two further bytes
+    image.umtNumber = r.has(pos, 2) ? r.i16At(pos) : 0;
+    return true;
+}
+
+void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& c)
+{
+    c.reset();
+    core::RecordReader r(bytes.data(), std::min(bytes.size(), kChassisSize));
+    r.bytesAt(0, c.raw.data(), kChassisSize);
+    c.standardFile = r.textAt(0, kNameField);
+    for (size_t k = 0; k < 5; ++k) c.timingRegisters[k] = r.i16At(232 + 2 * k);
+    for (size_t k = 0; k < c.specialRegisters.size(); ++k) c.specialRegisters[k] = r.i16At(300 + 2 * k);
+    c.factoryPresetAvailable = r.u8At(451);
+    c.maintenanceAvailable = r.u8At(452);
+    c.failureAvailable = r.i16At(696);
+    for (size_t k = 0; k < 10; ++k) {
+        c.entryCodes[k] = r.i16At(1556 + 2 * k);
+        c.entryValues[k] = r.i16At(1576 + 2 * k);
+        c.exitCodes[k] = r.i16At(1600 + 2 * k);
+        c.exitValues[k] = r.i16At(1620 + 2 * k);
+    }
+    c.procedureFolder = r.textAt(1640, kNameField);
+    c.settleWait = r.i16At(1656);
+    for (size_t k = 0; k < c.panelButtons.size(); ++k) c.panelButtons[k] = r.i16At(2076 + 2 * k);
+}
+
+void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s)
+{
+    s.reset();
+    if (bytes.size() <= kStandardPreamble) return;
+    core::RecordReader r(bytes.data() + kStandardPreamble,
+                         std::min(bytes.size() - kStandardPreamble, kStandardBlockSize));
+    for (size_t k = 0; k < 10; ++k) {
+        s.startList[k] = {r.i32At(8 * k), r.i32At(8 * k + 4)};
+        s.endList[k] = {r.i32At(80 + 8 * k), r.i32At(84 + 8 * k)};
+    }
+    int32_t groups = r.i32At(160);
+    s.groupCount = static_cast<int32_t>(usableCount(groups, kMaxDataGroups, r.remaining() > 164 ? r.size() - 164 : 0,
+                                                    kDataGroupSize));
+    for (size_t g = 0; g < static_cast<size_t>(s.groupCount); ++g) {
+        size_t at = 164 + g * kDataGroupSize;
+        DataGroup& d = s.groups[g];
+        d.name = r.textAt(at, 20);
+        d.modeCount = r.u8At(at + 20);
+        d.itemCount = r.u8At(at + 21);
+        d.modeLimitRegister = r.i16At(at + 22);
+        d.commitRegister = r.i16At(at + 24);
+        d.page = r.u8At(at + 26);
+        r.bytesAt(at + 27, d.itemLow.data(), 256);
+        r.bytesAt(at + 283, d.itemFlag.data(), 256);
+    }
+    s.linkDescriptionFile = r.textAt(16364, kNameField);
+    r.bytesAt(16380, s.tail.data(), s.tail.size());
+}
+
+std::string dataFilePath(const std::string& home, const std::string& name)
+{
+    return platform::locateFile(home, "data\\" + name);
+}
+
+namespace {
+
+// Reads a file of the chain; false when the name is empty or it cannot be opened.
+bool readChainFile(const std::string& home, const std::string& name, std::vector<uint8_t>& out)
+{
+    out.clear();
+    if (name.empty()) return false;
+    return core::readWholeFile(dataFilePath(home, name), out, kMaxFileBytes);
+}
+
+} // namespace
+
+int loadModel(ModelData& data, const std::string& home, const std::string& modelFile, core::Ui& ui,
+              const LinkDescriptionLoader& loadLinkDescription)
+{
+    std::vector<uint8_t> bytes;
+    data.modelFile = modelFile;
+
+    if (!readChainFile(home, modelFile, bytes)) {
+        ui.message("No mdl Files");
+        data.modelFile.clear();
+        data.chassisFile.clear();
+        data.standardFile.clear();
+        data.linkDescriptionFile.clear();
+        return 0;
+    }
+    if (!decodeModelFile(bytes, data.image)) ui.message(" *.mdl data is wrong.\nPlease check file ");
+
+    data.chassisFile = data.image.chassisFile;
+    if (!readChainFile(home, data.chassisFile, bytes)) {
+        ui.message("No chs Files ");
+        data.chassisFile.clear();
+        data.standardFile.clear();
+        data.linkDescriptionFile.clear();
+        return 0;
+    }
+    decodeChassisFile(bytes, data.chassis);
+
+    data.standardFile = data.chassis.standardFile;
+    if (!readChainFile(home, data.standardFile, bytes)) {
+        ui.message("No std Files ");
+        data.standardFile.clear();
+        data.linkDescriptionFile.clear();
+        return 0;
+    }
+    decodeStandardFile(bytes, data.standard);
+
+    data.linkDescriptionFile = data.standard.linkDescriptionFile;
+    if (data.linkDescriptionFile.empty() || !loadLinkDescription ||
+        loadLinkDescription(dataFilePath(home, data.linkDescriptionFile)) != 1) {
+        ui.message("No bus Files");
+        data.linkDescriptionFile.clear();
+        return 0;
+    }
+    return 1;
+}
+
+bool selectTiming(const ModelImage& image, int number, SgTiming& out)
+{
+    const ModelTiming* t = nullptr;
+    int mode = number;
+    if (number >= 1 && number <= 99) {
+        if (number <= image.presetCount) t = &image.presets[number - 1];
+    } else if (number >= 101 && number <= 199) {
+        if (number - 100 <= image.adjustCount) t = &image.adjustTimings[number - 101];
+    } else if (number == 201) {
+        mode = image.primeMode;
+        if (mode >= 1 && mode <= image.presetCount) t = &image.presets[mode - 1];
+    }
+    if (!t) return false;
+
+    out.name = t->name;
+    out.resolution = core::strf("%4d x %-4d", t->h[5], t->v[5]);
+    out.mode = mode;
+    out.dotClock = t->dotClock;
+    out.hFrequency = t->hFrequency * 1000.0f;
+    // Each horizontal dot count as a time: dots * 1000 / (kHz * total dots) us.
+    float line = t->hFrequency * static_cast<float>(t->h[0]);
+    float* periods[6] = {&out.hTotal, &out.hBlanking, &out.hFront, &out.hSync, &out.hBack, &out.hActive};
+    for (size_t k = 0; k < 6; ++k) *periods[k] = line != 0.0f ? static_cast<float>(t->h[k]) * 1000.0f / line : 0.0f;
+    out.vFrequency = t->vFrequency;
+    out.vTotal = t->v[0];
+    out.vBlanking = t->v[1];
+    out.vFront = t->v[2];
+    out.vSync = t->v[3];
+    out.vBack = t->v[4];
+    out.vActive = t->v[5];
+    switch (t->syncKind) {
+    case 0: out.syncExternal = 1; out.syncComposite = 0; out.syncOnGreen = 0; break;
+    case 2: out.syncExternal = 0; out.syncComposite = 1; out.syncOnGreen = 0; break;
+    case 3: out.syncExternal = 0; out.syncComposite = 0; out.syncOnGreen = 1; break;
+    default: break;
+    }
+    out.hPolarity = t->hPolarity;
+    out.vPolarity = t->vPolarity;
+    out.interlace = t->interlace;
+    return true;
+}
+
+} // namespace modeldb

@@ -1,0 +1,44 @@
+#pragma once
+// The model file chain: model file (".mdl") -> chassis file -> standard file ->
+// link description file, all in the "data" folder beside the program.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "modeldb/model_data.h"
+
+namespace core { class Ui; }
+
+namespace modeldb {
+
+// Decoders of the file images. They never read past the bytes given; what a
+// short file lacks stays in its reset state, and counts are cut to what the
+// image holds and to the records actually present.
+// Returns false when the preamble does not carry the tag "MDL=" (the image is
+// then left reset).
+bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image);
+void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& chassis);
+void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& standard);
+ModelTiming decodeTiming(const uint8_t* record, size_t size);
+
+// Loads a link description file into the monitor link; 1 when the file could
+// be opened.
+using LinkDescriptionLoader = std::function<int(const std::string& path)>;
+
+// The path of `name` in the data folder below `home` (case-insensitive match
+// when the exact name is missing).
+std::string dataFilePath(const std::string& home, const std::string& name);
+
+// Runs the chain for `modelFile`, showing its failures through `ui`. On return
+// the four file names in `data` hold what was loaded (empty for the file that
+// failed and those after it). Returns 1 when the whole chain loaded.
+int loadModel(ModelData& data, const std::string& home, const std::string& modelFile, core::Ui& ui,
+              const LinkDescriptionLoader& loadLinkDescription);
+
+// Fills `out` from timing `number` of the model: 1..99 preset n, 101..199
+// adjustment timing n - 100, 201 the prime mode. Any other number, or one
+// beyond the timings the model has, is refused (false) and `out` is unchanged.
+bool selectTiming(const ModelImage& image, int number, SgTiming& out);
+
+} // namespace modeldb

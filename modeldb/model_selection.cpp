@@ -1,0 +1,129 @@
+#include "modeldb/model_selection.h"
+
+#include <algorithm>
+
+#include "core/text_format.h"
+
+namespace modeldb {
+
+const GridColumn ModelSelection::kGrid[kColumns] = {
+    {"", 600},           {"MODEL NAME", 2400}, {"CH", 900},       {"MODEL FILE", 0}, {"TUVO PROC", 0},
+    {"CUSTOMER", 1680},  {"COM TYPE", 0},      {" VER ", 900},    {"DESCRIPTION", 4650},
+};
+
+ModelSelection::ModelSelection(std::string home, core::Ui& ui, ModelSelectionHost& host)
+    : home_(std::move(home)), ui_(ui), host_(host)
+{
+}
+
+void ModelSelection::open()
+{
+    ModelDatabase db(home_, ui_);
+    entries_.clear();
+    records_.clear();
+    rowNumbers_.clear();
+    if (db.buildModelList() > 0) {
+        entries_ = db.entries();
+        records_ = db.records();
+        codeTables_[0] = db.codes(Table::Chassis);
+        codeTables_[1] = db.codes(Table::ComType);
+        codeTables_[2] = db.codes(Table::Customer);
+        codeTables_[3] = db.codes(Table::Firmware);
+    }
+    for (size_t i = 0; i < entries_.size(); ++i) rowNumbers_.push_back(static_cast<int>(i) + 1);
+    currentRow_ = 1;
+    currentColumn_ = 1;
+    gridFocus_ = true;
+    changed();
+}
+
+int ModelSelection::dataRows() const
+{
+    return std::max(kMinRows, entryCount());
+}
+
+std::string ModelSelection::cell(int row, int column) const
+{
+    if (column < 0 || column >= kColumns || row < 0 || row > dataRows()) return {};
+    if (row == 0) return kGrid[column].header;
+    if (row > entryCount()) return {};
+    const ModelEntry& e = entries_[row - 1];
+    switch (column) {
+    case 0: return core::strf("%d", rowNumbers_[row - 1]);
+    case 1: return e.modelName;
+    case 2: return e.chassisName;
+    case 3: return e.fileStem;
+    case 4: return e.tuvoName;
+    case 5: return e.customerName;
+    case 6: return e.comTypeName;
+    case 7: return e.firmwareName;
+    default: return e.description;
+    }
+}
+
+void ModelSelection::setCurrentCell(int row, int column)
+{
+    currentRow_ = std::clamp(row, 1, dataRows());
+    currentColumn_ = std::clamp(column, 1, kColumns - 1);
+    changed();
+}
+
+void ModelSelection::selectionChanged(int firstRow, int lastRow, int column)
+{
+    currentRow_ = std::clamp(firstRow, 1, dataRows());
+    currentColumn_ = std::clamp(column, 0, kColumns - 1);
+    if (firstRow == 1 && lastRow > 1 && (column == 1 || column == 2 || column == 5)) sortBy(column);
+    changed();
+}
+
+void ModelSelection::sortBy(int column)
+{
+    auto key = [column](const ModelEntry& e) -> const std::string& {
+        return column == 1 ? e.modelName : column == 2 ? e.chassisName : e.customerName;
+    };
+    // Exchange sort: every later entry that sorts before position i trades places with it.
+    size_t n = entries_.size();
+    for (size_t i = 0; i + 1 < n; ++i) {
+        for (size_t j = i + 1; j < n; ++j) {
+            if (key(entries_[i]).compare(key(entries_[j])) > 0) {
+                std::swap(entries_[i], entries_[j]);
+                std::swap(records_[i], records_[j]);
+                std::swap(rowNumbers_[i], rowNumbers_[j]);
+            }
+        }
+    }
+}
+
+void ModelSelection::selectModel(int row)
+{
+    if (row < 1 || row > entryCount()) return;
+    const ModelRecord& m = records_[row - 1];
+    host_.applyEcsType(m.comTypeCode == 1 ? 1 : 2);
+    caption_ = m.name;
+    changed();
+    host_.rememberModel(m.name, m.fileStem + ".mdl");
+    host_.loadModel(m.fileStem + ".mdl");
+    changed();
+}
+
+void ModelSelection::pressKey(Key key)
+{
+    switch (key) {
+    case Key::Tab: gridFocus_ = true; break;
+    case Key::PageUp: gridFocus_ = true; currentRow_ = std::max(1, currentRow_ - 10); break;
+    case Key::PageDown: gridFocus_ = true; currentRow_ = std::min(dataRows(), currentRow_ + 10); break;
+    case Key::Up: gridFocus_ = true; currentRow_ = std::max(1, currentRow_ - 1); break;
+    case Key::Down: gridFocus_ = true; currentRow_ = std::min(dataRows(), currentRow_ + 1); break;
+    case Key::Enter:
+        if (gridFocus_) {
+            selectModel(currentRow_);
+            return;
+        }
+        close(Ok);
+        return;
+    case Key::Escape: close(Cancel); return;
+    }
+    changed();
+}
+
+} // namespace modeldb

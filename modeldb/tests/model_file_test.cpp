@@ -1,0 +1,426 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "core/fake_ui.h"
+#include "kit/model_kit.h"
+#include "kit/temp_folder.h"
+#include "modeldb/model_file.h"
+
+using namespace modeldb;
+
+namespace {
+
+kit::ModelFile sampleModel()
+{
+    kit::ModelFile m;
+    m.chassisFile = "CH1.CHS";
+    m.presets = {kit::makeTiming("VGA", 640, 480, 800, 525, 31.5f, 60.0f),
+                 kit::makeTiming("SVGA", 800, 600, 1056, 628, 37.9f, 60.3f),
+                 kit::makeTiming("XGA", 1024, 768, 1344, 806, 48.4f, 60.0f)};
+    m.presets[2].syncKind = 3;
+    m.presets[2].hPolarity = 1;
+    m.presets[2].interlace = 1;
+    m.adjustTimings = {kit::makeTiming("ADJ-A", 1280, 1024, 1688, 1066, 64.0f, 60.0f)};
+    m.adjustTimings[0].syncKind = 2;
+    m.primeMode = 2;
+    m.carried = 77;
+    m.mpuData = {kit::Bytes(512, 0xA1)};
+    m.mpuMode = {kit::Bytes(1808, 0xB2), kit::Bytes(1808, 0xB3)};
+    m.adjustProcedures = {"GEOM", "COLOR"};
+    m.touchUpProcedures = {"dcnv"};
+    m.touchUpExtra = kit::Bytes(116, 0x11);
+    m.special1 = kit::Bytes(180, 0);
+    m.special1[2 + 2 * 3] = 7;  // screen 3
+    m.special2 = kit::Bytes(100, 0);
+    m.special2[0] = 0x05; m.special2[1] = 0x01;  // screen 0 entry code 0x0105
+    m.special2[10] = 42;                         // its value
+    m.avPresets = {kit::makeTiming("AV1", 720, 480, 858, 525, 15.7f, 59.9f)};
+    m.umtNumber = 12;
+    return m;
+}
+
+kit::ChassisFile sampleChassis()
+{
+    kit::ChassisFile c;
+    c.standardFile = "STD1.STD";
+    c.timingRegisters = {0x0101, 0x0102, 0x0103, 0x0104, 0x0105};
+    c.specialRegisters = {{306, 0x0201}, {312, 0x0202}, {400, 0x0301}, {402, 0x0302}, {404, 0x0303}};
+    c.factoryPreset = 1;
+    c.failure = 5;
+    c.entryList = {{0x0010, 1}, {0x0011, 2}};
+    c.exitList = {{0x0010, 0}};
+    c.procedureFolder = "PRC1";
+    c.settleWait = 20;
+    c.panelButtons[29] = 0x0404;
+    return c;
+}
+
+kit::StandardFile sampleStandard()
+{
+    kit::StandardFile s;
+    s.startList = {{0x0101, 5}};
+    s.endList = {{0x0102, 6}};
+    kit::DataGroupRecord g;
+    g.name = "SP2GEOM";
+    g.modeCount = 3;
+    g.page = 2;
+    g.commitRegister = 0x0220;
+    g.items = {{1, 0}, {2, 255}, {3, 157}};
+    kit::DataGroupRecord colour;
+    colour.name = "COLOR";
+    s.groups = {g, colour};
+    s.linkDescriptionFile = "BUS1.BUS";
+    return s;
+}
+
+struct ChainTest : ::testing::Test {
+    kit::TempFolder home{"chain"};
+    core::FakeUi ui;
+    ModelData data;
+    std::vector<std::string> linkLoads;
+    int linkResult = 1;
+    LinkDescriptionLoader loader = [this](const std::string& path) {
+        linkLoads.push_back(path);
+        return std::filesystem::exists(path) ? linkResult : 0;
+    };
+
+    void SetUp() override { ui.setFailureHook([](const std::string& s) { ADD_FAILURE() << s; }); }
+    std::string data_(const std::string& name) { return home.path() + "/data/" + name; }
+    void writeChain()
+    {
+        ASSERT_TRUE(kit::writeFile(data_("M1.mdl"), kit::modelFile(sampleModel())));
+        ASSERT_TRUE(kit::writeFile(data_("CH1.CHS"), kit::chassisFile(sampleChassis())));
+        ASSERT_TRUE(kit::writeFile(data_("STD1.STD"), kit::standardFile(sampleStandard())));
+        ASSERT_TRUE(kit::writeFile(data_("BUS1.BUS"), kit::linkDescriptionFile({})));
+    }
+    int load(const std::string& name = "M1.mdl") { return loadModel(data, home.path(), name, ui, loader); }
+};
+
+TEST_F(ChainTest, CompleteChainLoadsEveryImage)
+{
+    writeChain();
+    ASSERT_EQ(load(), 1);
+    EXPECT_TRUE(ui.messages().empty());
+    EXPECT_EQ(data.modelFile, "M1.mdl");
+    EXPECT_EQ(data.chassisFile, "CH1.CHS");
+    EXPECT_EQ(data.standardFile, "STD1.STD");
+    EXPECT_EQ(data.linkDescriptionFile, "BUS1.BUS");
+    ASSERT_EQ(linkLoads.size(), 1u);
+    EXPECT_EQ(linkLoads[0], data_("BUS1.BUS"));
+
+    const ModelImage& m = data.image;
+    EXPECT_EQ(m.chassisFile, "CH1.CHS");
+    EXPECT_EQ(m.presetCount, 3);
+    EXPECT_EQ(m.adjustCount, 1);
+    EXPECT_EQ(m.primeMode, 2);
+    EXPECT_EQ(m.carried, 77);
+    EXPECT_EQ(m.presets[1].name, "SVGA");
+    EXPECT_EQ(m.presets[1].h[5], 800);
+    EXPECT_EQ(m.adjustTimings[0].name, "ADJ-A");
+    EXPECT_EQ(m.mpuDataCount, 1);
+    EXPECT_EQ(m.mpuData[0][511], 0xA1);
+    EXPECT_EQ(m.mpuModeCount, 2);
+    EXPECT_EQ(m.mpuMode[1][0], 0xB3);
+    EXPECT_EQ(m.adjustProcedureCount, 2);
+    EXPECT_EQ(m.adjustProcedures[1], "COLOR");
+    EXPECT_EQ(m.touchUpProcedureCount, 1);
+    EXPECT_EQ(m.touchUpProcedures[0], "dcnv");
+    EXPECT_EQ(m.touchUpExtra[115], 0x11);
+    EXPECT_EQ(m.specialHandling(3), 7);
+    EXPECT_EQ(m.special2[0].codes[0], 0x0105);
+    EXPECT_EQ(m.special2[0].values[0], 42);
+    EXPECT_EQ(m.avPresetCount, 1);
+    EXPECT_EQ(m.avPresets[0].name, "AV1");
+    EXPECT_EQ(m.umtNumber, 12);
+
+    const ChassisRecord& c = data.chassis;
+    EXPECT_EQ(c.standardFile, "STD1.STD");
+    EXPECT_EQ(c.timingRegisters[4], 0x0105);
+    EXPECT_EQ(c.nFactRegister(), 0x0201);
+    EXPECT_EQ(c.nUserRegister(), 0x0202);
+    EXPECT_EQ(c.powerRegister(), 0x0301);
+    EXPECT_EQ(c.keyRegister(), 0x0302);
+    EXPECT_EQ(c.umtRegister(), 0x0303);
+    EXPECT_EQ(c.factoryPresetAvailable, 1);
+    EXPECT_EQ(c.maintenanceAvailable, 0);
+    EXPECT_EQ(c.failureAvailable, 5);
+    EXPECT_EQ(c.entryCodes[1], 0x0011);
+    EXPECT_EQ(c.entryValues[1], 2);
+    EXPECT_EQ(c.exitCodes[0], 0x0010);
+    EXPECT_EQ(c.procedureFolder, "PRC1");
+    EXPECT_EQ(c.settleWait, 20);
+    EXPECT_EQ(c.panelButtons[29], 0x0404);
+
+    const StandardBlock& s = data.standard;
+    EXPECT_EQ(s.startList[0].code, 0x0101);
+    EXPECT_EQ(s.startList[0].value, 5);
+    EXPECT_EQ(s.startList[1].code, 0);
+    EXPECT_EQ(s.endList[0].value, 6);
+    ASSERT_EQ(s.groupCount, 2);
+    const DataGroup& g = s.groups[0];
+    EXPECT_TRUE(g.special());
+    EXPECT_EQ(g.modeCount, 3);
+    EXPECT_EQ(g.itemCount, 3);
+    EXPECT_EQ(g.commitRegister, 0x0220);
+    EXPECT_EQ(g.registerCode(2), 0x0203);
+    EXPECT_EQ(g.itemFlag[1], 255);
+    EXPECT_EQ(g.itemFlag[2], 157);
+    EXPECT_FALSE(s.groups[1].special());
+    EXPECT_EQ(s.linkDescriptionFile, "BUS1.BUS");
+}
+
+TEST_F(ChainTest, MissingModelFile)
+{
+    writeChain();
+    ASSERT_EQ(load(), 1);
+    linkLoads.clear();
+    EXPECT_EQ(load("NOPE.mdl"), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No mdl Files"});
+    EXPECT_EQ(data.modelFile, "");
+    EXPECT_EQ(data.chassisFile, "");
+    EXPECT_EQ(data.standardFile, "");
+    EXPECT_EQ(data.linkDescriptionFile, "");
+    EXPECT_TRUE(linkLoads.empty());
+
+    ui.clear();
+    EXPECT_EQ(load(""), 0);  // no previous model
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No mdl Files"});
+}
+
+TEST_F(ChainTest, WrongTagResetsImageAndStopsAtChassis)
+{
+    writeChain();
+    ASSERT_EQ(load(), 1);
+    kit::ModelFile bad = sampleModel();
+    bad.tag = "MDX=";
+    ASSERT_TRUE(kit::writeFile(data_("M1.mdl"), kit::modelFile(bad)));
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), (std::vector<std::string>{" *.mdl data is wrong.\nPlease check file ", "No chs Files "}));
+    EXPECT_EQ(data.image.presetCount, 0);
+    EXPECT_EQ(data.image.chassisFile, "");
+    EXPECT_EQ(data.modelFile, "M1.mdl");
+    EXPECT_EQ(data.chassisFile, "");
+    EXPECT_EQ(data.standardFile, "");
+    // The chassis record of the earlier load stays.
+    EXPECT_EQ(data.chassis.procedureFolder, "PRC1");
+}
+
+TEST_F(ChainTest, MissingChassisStandardOrLinkDescription)
+{
+    writeChain();
+    std::filesystem::remove(data_("STD1.STD"));
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No std Files "});
+    EXPECT_EQ(data.chassisFile, "CH1.CHS");
+    EXPECT_EQ(data.standardFile, "");
+    EXPECT_EQ(data.linkDescriptionFile, "");
+
+    writeChain();
+    ui.clear();
+    std::filesystem::remove(data_("BUS1.BUS"));
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No bus Files"});
+    EXPECT_EQ(data.standardFile, "STD1.STD");
+    EXPECT_EQ(data.linkDescriptionFile, "");
+
+    writeChain();
+    ui.clear();
+    std::filesystem::remove(data_("CH1.CHS"));
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No chs Files "});
+    EXPECT_EQ(data.modelFile, "M1.mdl");
+    EXPECT_EQ(data.chassisFile, "");
+}
+
+TEST_F(ChainTest, FileNamesMatchCaseInsensitively)
+{
+    writeChain();
+    std::filesystem::rename(data_("CH1.CHS"), data_("ch1.chs"));
+    std::filesystem::rename(home.path() + "/data", home.path() + "/DATA");
+    EXPECT_EQ(load("m1.MDL"), 1);
+    EXPECT_TRUE(ui.messages().empty());
+}
+
+TEST(ModelFileDecode, HugeCountsAreCut)
+{
+    kit::ModelFile m = sampleModel();
+    m.presets.assign(35, kit::makeTiming("P", 640, 480, 800, 525, 31.5f, 60.0f));
+    m.presets[30].name = "BEYOND";
+    m.adjustTimings.assign(25, kit::makeTiming("A", 640, 480, 800, 525, 31.5f, 60.0f));
+    m.mpuData.assign(22, kit::Bytes(512, 1));
+    m.mpuMode.assign(12, kit::Bytes(1808, 2));
+    m.adjustListCount = 1000000;
+    m.touchUpListCount = -5;
+    m.avPresets.assign(11, kit::makeTiming("AV", 640, 480, 800, 525, 31.5f, 60.0f));
+    m.umtNumber = 9;
+    kit::Bytes b = kit::modelFile(m);
+    ModelImage image;
+    ASSERT_TRUE(decodeModelFile(b, image));
+    EXPECT_EQ(image.presetCount, 30);
+    EXPECT_EQ(image.adjustCount, 20);
+    EXPECT_EQ(image.mpuDataCount, 20);
+    EXPECT_EQ(image.mpuModeCount, 10);
+    EXPECT_EQ(image.adjustProcedureCount, 30);
+    EXPECT_EQ(image.touchUpProcedureCount, 0);
+    EXPECT_EQ(image.avPresetCount, 10);
+    // The records beyond the capacity are skipped, so later sections stay in place.
+    EXPECT_EQ(image.adjustProcedures[1], "COLOR");
+    EXPECT_EQ(image.umtNumber, 9);
+}
+
+TEST(ModelFileDecode, CountsLargerThanTheFileAndTruncatedFiles)
+{
+    kit::ModelFile m = sampleModel();
+    m.presetCount = 0x7FFF;
+    ModelImage image;
+    ASSERT_TRUE(decodeModelFile(kit::modelFile(m), image));
+    EXPECT_EQ(image.presetCount, 30);  // cut to the capacity
+    EXPECT_EQ(image.presets[2].name, "XGA");
+    EXPECT_EQ(image.adjustCount, 0);   // everything after lies past the claimed records
+    EXPECT_EQ(image.umtNumber, 0);
+
+    m = sampleModel();
+    m.mpuModeCount = 0x7FFFFFFF;
+    ASSERT_TRUE(decodeModelFile(kit::modelFile(m), image));
+    EXPECT_EQ(image.presetCount, 3);
+    EXPECT_EQ(image.mpuModeCount, 3);  // all the file holds after the MPU_MODE marker
+    EXPECT_EQ(image.adjustProcedureCount, 0);
+    EXPECT_EQ(image.umtNumber, 0);
+
+    // Every prefix of a valid file decodes within bounds.
+    kit::Bytes full = kit::modelFile(sampleModel());
+    for (size_t n = 0; n <= full.size(); n += 37) {
+        kit::Bytes cut(full.begin(), full.begin() + n);
+        ModelImage part;
+        bool ok = decodeModelFile(cut, part);
+        EXPECT_EQ(ok, n >= 8);
+        EXPECT_LE(part.presetCount, 3);
+    }
+    ModelImage whole;
+    ASSERT_TRUE(decodeModelFile(full, whole));
+    EXPECT_EQ(whole.umtNumber, 12);
+    kit::Bytes shortByOne(full.begin(), full.end() - 1);
+    ASSERT_TRUE(decodeModelFile(shortByOne, whole));
+    EXPECT_EQ(whole.umtNumber, 0);
+}
+
+TEST(ModelFileDecode, ShortChassisAndStandardFiles)
+{
+    kit::Bytes c = kit::chassisFile(sampleChassis());
+    ChassisRecord chassis;
+    chassis.procedureFolder = "OLD";
+    decodeChassisFile(kit::Bytes(c.begin(), c.begin() + 1600), chassis);
+    EXPECT_EQ(chassis.standardFile, "STD1.STD");
+    EXPECT_EQ(chassis.entryCodes[1], 0x0011);
+    EXPECT_EQ(chassis.exitCodes[0], 0);       // past the end: reset
+    EXPECT_EQ(chassis.procedureFolder, "");
+
+    kit::StandardFile layout = sampleStandard();
+    layout.groupCount = 1000;
+    kit::Bytes s = kit::standardFile(layout);
+    StandardBlock block;
+    decodeStandardFile(s, block);
+    EXPECT_EQ(block.groupCount, 30);
+    decodeStandardFile(kit::Bytes(s.begin(), s.begin() + 16 + 164 + 540 + 100), block);
+    EXPECT_EQ(block.groupCount, 1);  // only one complete group present
+    EXPECT_EQ(block.linkDescriptionFile, "");
+    layout.groupCount = -4;
+    decodeStandardFile(kit::standardFile(layout), block);
+    EXPECT_EQ(block.groupCount, 0);
+    decodeStandardFile(kit::Bytes(10, 0x3D), block);
+    EXPECT_EQ(block.groupCount, 0);
+}
+
+TEST(SelectTiming, PresetAdjustmentAndPrimeMode)
+{
+    ModelImage image;
+    ASSERT_TRUE(decodeModelFile(kit::modelFile(sampleModel()), image));
+    SgTiming t;
+    ASSERT_TRUE(selectTiming(image, 1, t));
+    EXPECT_EQ(t.name, "VGA");
+    EXPECT_EQ(t.resolution, " 640 x 480 ");
+    EXPECT_EQ(t.mode, 1);
+    EXPECT_FLOAT_EQ(t.hFrequency, 31500.0f);
+    EXPECT_FLOAT_EQ(t.hTotal, 1000.0f / 31.5f);
+    EXPECT_FLOAT_EQ(t.hActive, 640.0f * 1000.0f / (31.5f * 800.0f));
+    EXPECT_EQ(t.vTotal, 525);
+    EXPECT_EQ(t.vActive, 480);
+    EXPECT_EQ(t.syncExternal, 1);
+    EXPECT_EQ(t.syncComposite, 0);
+
+    ASSERT_TRUE(selectTiming(image, 101, t));
+    EXPECT_EQ(t.name, "ADJ-A");
+    EXPECT_EQ(t.mode, 101);
+    EXPECT_EQ(t.resolution, "1280 x 1024");
+    EXPECT_EQ(t.syncComposite, 1);
+    EXPECT_EQ(t.syncExternal, 0);
+
+    ASSERT_TRUE(selectTiming(image, 3, t));
+    EXPECT_EQ(t.syncOnGreen, 1);
+    EXPECT_EQ(t.hPolarity, 1);
+    EXPECT_EQ(t.interlace, 1);
+
+    ASSERT_TRUE(selectTiming(image, 201, t));
+    EXPECT_EQ(t.name, "SVGA");
+    EXPECT_EQ(t.mode, 2);  // the number of the prime mode's preset
+}
+
+TEST(SelectTiming, OtherNumbersAreRefusedAndChangeNothing)
+{
+    ModelImage image;
+    ASSERT_TRUE(decodeModelFile(kit::modelFile(sampleModel()), image));
+    SgTiming t;
+    ASSERT_TRUE(selectTiming(image, 2, t));
+    for (int n : {0, 4, 99, 100, 102, 199, 200, 202, -1, 301}) {
+        EXPECT_FALSE(selectTiming(image, n, t)) << n;
+        EXPECT_EQ(t.name, "SVGA");
+        EXPECT_EQ(t.mode, 2);
+    }
+    image.primeMode = 31;
+    EXPECT_FALSE(selectTiming(image, 201, t));
+    // A zero timing yields zero periods, not a division by zero.
+    image.presets[0] = ModelTiming{};
+    ASSERT_TRUE(selectTiming(image, 1, t));
+    EXPECT_EQ(t.hTotal, 0.0f);
+}
+
+} // namespace
+
+namespace {
+
+// Arbitrary bytes never make a decoder read or write out of bounds.
+TEST(ModelFileDecode, ArbitraryBytesStayWithinBounds)
+{
+    std::mt19937 gen(1234);
+    for (int round = 0; round < 300; ++round) {
+        size_t size = gen() % 9000;
+        kit::Bytes b(size);
+        for (auto& x : b) x = static_cast<uint8_t>(gen());
+        if (size >= 8 && round % 2 == 0) std::copy_n("====MDL=", 8, b.begin());
+        ModelImage image;
+        decodeModelFile(b, image);
+        EXPECT_LE(image.presetCount, 30);
+        EXPECT_GE(image.presetCount, 0);
+        EXPECT_LE(image.adjustCount, 20);
+        EXPECT_LE(image.mpuDataCount, 20);
+        EXPECT_LE(image.mpuModeCount, 10);
+        EXPECT_LE(image.adjustProcedureCount, 30);
+        EXPECT_LE(image.touchUpProcedureCount, 5);
+        EXPECT_LE(image.avPresetCount, 10);
+        EXPECT_GE(image.avPresetCount, 0);
+        SgTiming t;
+        for (int n : {1, 30, 101, 120, 201}) selectTiming(image, n, t);
+        ChassisRecord c;
+        decodeChassisFile(b, c);
+        EXPECT_LE(c.standardFile.size(), 16u);  // an unterminated field ends with the field
+        StandardBlock s;
+        decodeStandardFile(b, s);
+        EXPECT_LE(s.groupCount, 30);
+        EXPECT_GE(s.groupCount, 0);
+    }
+}
+
+} // namespace
