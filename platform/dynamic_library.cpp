@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
+#include <climits>
+
 namespace platform {
 
 std::unique_ptr<DynamicLibrary> DynamicLibrary::open(const std::string& path, std::string* error) {
@@ -22,6 +25,15 @@ DynamicLibrary::~DynamicLibrary() {
 
 void* DynamicLibrary::symbol(const std::string& name) const {
     return handle_ ? dlsym(handle_, name.c_str()) : nullptr;
+}
+
+std::string folderOfLoadedObject(const void* address) {
+    Dl_info info{};
+    if (dladdr(address, &info) == 0 || !info.dli_fname) return {};
+    char resolved[PATH_MAX];
+    std::string path = realpath(info.dli_fname, resolved) ? resolved : info.dli_fname;
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
 } // namespace platform

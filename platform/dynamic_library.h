@@ -23,4 +23,8 @@ private:
     void* handle_;
 };
 
+// The folder of the loaded executable or shared library that holds `address`
+// (a function or object of it), or empty when the system cannot tell.
+std::string folderOfLoadedObject(const void* address);
+
 } // namespace platform

@@ -1,0 +1,124 @@
+#pragma once
+// A simulated pattern generator as a pure byte processor: bytes from the host
+// go in, the generator's answers come out. It greets, accepts, repeats and
+// refuses commands, moves data blocks of the three forms both ways, keeps the
+// items downloaded to it in stores keyed by the command's text, and injects
+// faults on request. Adapters put it behind a port, a pseudo-terminal or the
+// stand-in drivers.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace patgen {
+
+using Bytes = std::vector<uint8_t>;
+
+enum class Kind { Cmd, Down, Up, DirectUp, Reply, SummedDown, SummedUp };
+enum class Form { Dle, Plain };
+
+// What the generator does with one command code.
+struct CommandSpec {
+    uint8_t code = 0;
+    Kind kind = Kind::Cmd;
+    Form form = Form::Dle;        // Down, Up, DirectUp
+    size_t blockSize = 1024;      // data bytes per block (summed blocks: at most 1024)
+    std::string store;            // the store its item lives in ("program", "pattern", ...)
+    size_t keyChars = std::string::npos;  // leading payload characters naming the item
+    size_t dataLength = 0;        // total of a Down or Up, unless lengthFromPayload says
+    std::function<size_t(const std::string& payload)> lengthFromPayload;
+    bool replyDle = false;        // Reply: STX DLE text ETX
+};
+
+// Faults on request; counters count down as they are used.
+struct Faults {
+    bool silent = false;       // answer nothing at all
+    int nakEnquiry = 0;        // answer enquiries with NAK
+    int silentCommands = 0;    // ignore command frames
+    int nakCommands = 0;       // answer command frames with NAK
+    int errorNumber = -1;      // refuse the next command with this number
+    int badErrorFrames = 0;    // answer commands with STX and something that is no error frame
+    int strayBytes = 0;        // answer commands with a stray byte instead of ACK
+    int nakBlocks = 0;         // answer good blocks from the host with NAK
+    int silentBlocks = 0;      // ignore blocks from the host
+    int wrongTerminator = 0;   // blocks sent end with the wrong terminator
+    int wrongChecksum = 0;     // summed blocks sent carry a wrong checksum
+};
+
+struct ReceivedCommand {
+    uint8_t code;
+    std::string payload;
+};
+
+class PatgenCore {
+public:
+    static constexpr int kUnknownCommand = 99;
+    static constexpr size_t kMaxFrame = 4096;
+    static constexpr size_t kMaxSummed = 1024;
+
+    void addCommand(const CommandSpec& spec);
+    // The bytes of the host; returns the generator's answer.
+    Bytes feed(const uint8_t* data, size_t n);
+    Bytes feed(const Bytes& data) { return feed(data.data(), data.size()); }
+    // Forgets a transfer in progress, as the generator does after a pause.
+    void reset();
+    bool idle() const { return state_ == State::Idle; }
+
+    Faults& faults() { return faults_; }
+    static std::string itemKey(const std::string& store, const std::string& key) { return store + ":" + key; }
+    void setItem(const std::string& store, const std::string& key, Bytes data);
+    const Bytes* item(const std::string& store, const std::string& key) const;
+    const std::map<std::string, Bytes>& items() const { return items_; }
+
+    // The host's DTR line, as the adapter saw it.
+    void setDtr(bool on) { dtr_ = on; }
+    bool dtr() const { return dtr_; }
+
+    const std::vector<ReceivedCommand>& received() const { return received_; }
+    size_t enquiries() const { return enquiries_; }
+    size_t naksReceived() const { return naks_; }
+    size_t blocksReceived() const { return blocksReceived_; }
+    // Called after each data block the generator sent, with its index.
+    std::function<void(size_t)> onBlockSent;
+
+private:
+    enum class State { Idle, Command, ReceiveBlock, ReceiveSummed, Sending };
+
+    void idleByte(uint8_t b, Bytes& out);
+    void command(Bytes& out);
+    void blockByte(uint8_t b, Bytes& out);
+    void summedByte(uint8_t b, Bytes& out);
+    void sendingByte(uint8_t b, Bytes& out);
+    void startDown(const CommandSpec& spec, const std::string& payload);
+    void startUp(const CommandSpec& spec, const std::string& payload, Bytes& out);
+    void sendBlock(Bytes& out, bool repeat);
+    void blockDone(bool good, Bytes& out);
+    size_t expectedBlock() const;
+
+    State state_ = State::Idle;
+    Faults faults_;
+    std::map<uint8_t, CommandSpec> specs_;
+    std::map<std::string, Bytes> items_;
+    std::vector<ReceivedCommand> received_;
+    size_t enquiries_ = 0, naks_ = 0, blocksReceived_ = 0;
+    bool dtr_ = false;
+
+    Bytes frame_;            // the command frame or block being received
+    const CommandSpec* spec_ = nullptr;
+    std::string key_;        // the item of the transfer
+    Bytes data_;             // data of the transfer
+    size_t total_ = 0;       // Down: announced total
+    size_t offset_ = 0;      // Sending: start of the current block
+    size_t blockIndex_ = 0;
+    Bytes lastSent_;         // the block or reply to repeat after NAK
+    bool lastIsFinal_ = false;
+};
+
+// Parses "CODE,KIND,FORM,BLOCK,STORE,KEYCHARS,LENGTH" (code decimal or 0x..,
+// kind cmd|down|up|dup|reply|sdown|sup, form dle|plain, KEYCHARS "all" or a
+// count), as the simulator's command line takes it.
+bool parseCommandSpec(const std::string& text, CommandSpec& spec, std::string* error = nullptr);
+
+} // namespace patgen
