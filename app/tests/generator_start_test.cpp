@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdlib>
 
+#include "app/configuration_screen.h"
 #include "app/document_generator_model.h"
 #include "app/generator_control_screen.h"
 #include "app/signal_generator_layer.h"
@@ -168,4 +169,10 @@ TEST_F(StartUp, ControlScreenRunsOnTheLoadedModel) {
     EXPECT_FALSE(panel.buttons()[1].visible);
     EXPECT_EQ(panel.buttons()[2].text, "PTN_HATCH");
     EXPECT_FALSE(panel.buttons()[3].visible);
+}
+
+TEST(GeneratorNames, ConfigurationListIsTheKindTable) {
+    const auto& kinds = siggen::sgKindTable();
+    for (size_t i = 0; i < kinds.size(); ++i)
+        EXPECT_STREQ(ConfigurationScreen::kGeneratorNames[i], kinds[i].name) << i;
 }
