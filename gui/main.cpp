@@ -3,12 +3,15 @@
 #include <cstdio>
 
 #include "app/command_table.h"
+#include "app/signal_generator_layer.h"
 #include "app/state/app_state.h"
 #include "gui/command_line.h"
+#include "gui/generator_commands.h"
 #include "gui/gui_clock.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui/state_commands.h"
+#include "siggen/signal_generator.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv, argv + argc);
@@ -32,8 +35,13 @@ int main(int argc, char** argv) {
     gui::QtUi ui(&window);
     gui::GuiClock clock;
     appstate::Profile profile;
+    // The generator outlives the state, which closes it when destroyed.
+    siggen::SignalGenerator generator(ui, clock);
+    app::SignalGeneratorLayer generatorLayer(generator);
     appstate::AppState state(cl.home, ui, profile, clock);
+    state.setGeneratorLayer(&generatorLayer);
     gui::StateCommands stateCommands(window, commands, state, ui);
+    gui::GeneratorCommands generatorCommands(window, commands, state, generator, ui);
     window.statusLog(QString::fromStdString("Home: " + cl.home));
     window.show();
     state.startApplicationState();

@@ -72,7 +72,6 @@ struct ModelImage {
     int16_t carried = 0;
     std::array<ModelTiming, kMaxPresets> presets{};
     std::array<ModelTiming, kMaxAdjustTimings> adjustTimings{};
-    SgTiming currentTiming;  // not read from the file
     int32_t mpuDataCount = 0;
     int32_t mpuModeCount = 0;
     std::array<std::array<uint8_t, kMpuDataRecord>, kMaxMpuData> mpuData{};

@@ -78,9 +78,7 @@ int16_t ModelImage::specialHandling(size_t screen) const
 
 void ModelImage::reset()
 {
-    SgTiming keep = std::move(currentTiming);
     *this = ModelImage{};
-    currentTiming = std::move(keep);
 }
 
 int16_t ChassisRecord::specialRegister(size_t offset) const

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "gui/tests/test_application.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
@@ -12,14 +14,7 @@
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "gui_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");  // no display needed
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& application() { return gui::testApplication(); }
 
 QStringList actionTexts(QMenu* menu) {
     QStringList texts;

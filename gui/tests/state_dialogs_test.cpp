@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "gui/tests/test_application.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
@@ -17,17 +19,7 @@
 
 namespace {
 
-// One application for the whole test program, shared with the other GUI tests.
-QApplication& application()
-{
-    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance())) return *existing;
-    static int argc = 1;
-    static char name[] = "state_dialogs_test";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
+QApplication& application() { return gui::testApplication(); }
 
 struct Host : modeldb::ModelSelectionHost {
     std::vector<std::string> loads;
