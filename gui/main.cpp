@@ -11,6 +11,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui/state_commands.h"
+#include "siggen/pg_driver.h"
 #include "siggen/signal_generator.h"
 
 int main(int argc, char** argv) {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     appstate::Profile profile;
     // The generator outlives the state, which closes it when destroyed.
     siggen::SignalGenerator generator(ui, clock);
+    siggen::installPgDrivers(generator, siggen::makeGenlinkPgLink());
     app::SignalGeneratorLayer generatorLayer(generator);
     appstate::AppState state(cl.home, ui, profile, clock);
     state.setGeneratorLayer(&generatorLayer);
