@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,7 +48,11 @@ public:
     }
     int32_t setPattern(PgElement e, int32_t p, const int32_t* r) override {
         lastElement = e;
-        lastPattern.assign(r, r + 10);
+        // The words of the element's group record.
+        static const std::map<PgElement, size_t> kWords = {{PgElement::CrossHatch, 2}, {PgElement::Character, 5},
+                                                           {PgElement::GrayScale, 17}, {PgElement::Dot, 2},
+                                                           {PgElement::Window, 10},    {PgElement::ColorBar, 20}};
+        lastPattern.assign(r, r + kWords.at(e));
         return call("pattern " + std::to_string(static_cast<int>(e)) + " " + std::to_string(p));
     }
     int32_t setUserCharacter(int32_t code, const uint8_t*) override { return call("glyph " + std::to_string(code)); }
