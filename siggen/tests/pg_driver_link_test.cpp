@@ -85,8 +85,19 @@ TEST(PgDriverLink, TimingAndPatternReachTheSimulatedGenerator) {
     EXPECT_EQ(driver.PgApply(sg), 0);
     EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 
+    // Through the generator layer, as the control screen changes them.
+    installPgDrivers(sg, makeGenlinkPgLink());
+    EXPECT_TRUE(sg.selectPattern(kPatternWhite));
+    modeldb::SgTiming other = defaultSgTiming();
+    other.vTotal = 628, other.vActive = 600;
+    sg.applyTiming(other);
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
+
     REG_Terminate();
     const std::string log = folder.read("sim.log");
+    EXPECT_NE(log.find("stored group:00002 (8) \"127F1416\""), std::string::npos) << log;
+    EXPECT_NE(log.find("stored signon: (5) \"^_`Pb\""), std::string::npos) << log;
+    EXPECT_NE(log.find(",0000628"), std::string::npos) << log;
     EXPECT_NE(log.find("command 0x5D \"000\""), std::string::npos) << "log:\n" << log;
     EXPECT_NE(log.find("stored program2:000 (250) \"002517317725420381019000000000,0000525020000000003304800000000000,"), std::string::npos) << log;
     EXPECT_NE(log.find("stored group:00003 (8) \"00640064\""), std::string::npos) << log;
