@@ -25,13 +25,13 @@ constexpr size_t kBlock = 1024;
 constexpr uint8_t kDown = 0x30, kUp = 0x31;
 
 void addBenchCommands(patgen::PatgenCore& core) {
-    patgen::CommandSpec down;
+    patgen::CommandEntry down;
     down.code = kDown;
     down.kind = patgen::Kind::Down;
     down.blockSize = kBlock;
     down.dataLength = kBytes;
     down.store = "bench";
-    patgen::CommandSpec up = down;
+    patgen::CommandEntry up = down;
     up.code = kUp;
     up.kind = patgen::Kind::Up;
     core.addCommand(down);

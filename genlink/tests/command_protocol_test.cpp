@@ -12,7 +12,7 @@
 using namespace genlink;
 using genlink::testing::MemorySettings;
 using genlink::testing::SimGenerator;
-using patgen::CommandSpec;
+using patgen::CommandEntry;
 using patgen::Kind;
 
 namespace {
@@ -54,7 +54,7 @@ protected:
     CommandProtocol protocol() { return CommandProtocol(recorder, settings, state); }
     void add(uint8_t code, Kind kind, size_t blockSize, size_t length = 0,
              patgen::Form form = patgen::Form::Dle) {
-        CommandSpec s;
+        CommandEntry s;
         s.code = code;
         s.kind = kind;
         s.form = form;

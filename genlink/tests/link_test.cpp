@@ -137,9 +137,9 @@ TEST_F(LinkTest, OpenGreetsHoldsTheLockAndCloseReleasesIt) {
     EXPECT_EQ(sim.core->enquiries(), 1u);
     EXPECT_FALSE(lockIsFree(lockName));
 
-    patgen::CommandSpec spec;
-    spec.code = 0x07;
-    sim.core->addCommand(spec);
+    patgen::CommandEntry entry;
+    entry.code = 0x07;
+    sim.core->addCommand(entry);
     const uint8_t payload[] = {'1', '2'};
     EXPECT_EQ(link.exchange([&](CommandProtocol& p) { return p.cmd(0x07, payload, 2); }), kOk);
     sim.core->faults().errorNumber = 12;
@@ -203,13 +203,13 @@ TEST_F(LinkTest, ParallelWayRunsExchangesThroughTheDriver) {
     settings.way = kWayParallel;
     ASSERT_EQ(link.open(), kOk);
     EXPECT_EQ(link.state().parallelWaits.readWait, 1000u);
-    patgen::CommandSpec down;
+    patgen::CommandEntry down;
     down.code = 0x30;
     down.kind = patgen::Kind::Down;
     down.blockSize = 256;
     down.dataLength = 600;
     down.store = "image";
-    patgen::CommandSpec up = down;
+    patgen::CommandEntry up = down;
     up.code = 0x31;
     up.kind = patgen::Kind::Up;
     sim.core->addCommand(down);

@@ -90,11 +90,11 @@ TEST_F(StoredLink, SelectionsReachTheStore) {
 }
 
 TEST_F(StoredLink, DownloadProgressIsVisibleInTheStore) {
-    patgen::CommandSpec spec;
-    spec.code = 0x30;
-    spec.kind = patgen::Kind::Down;
-    spec.dataLength = 2500;
-    sim.core->addCommand(spec);
+    patgen::CommandEntry entry;
+    entry.code = 0x30;
+    entry.kind = patgen::Kind::Down;
+    entry.dataLength = 2500;
+    sim.core->addCommand(entry);
     ASSERT_EQ(link.open(), kOk);
     Bytes data(2500, 0x5A);
     EXPECT_EQ(link.exchange([&](CommandProtocol& p) {
@@ -107,12 +107,12 @@ TEST_F(StoredLink, DownloadProgressIsVisibleInTheStore) {
 }
 
 TEST_F(StoredLink, CancelFromAnotherProcessStopsAnUpload) {
-    patgen::CommandSpec spec;
-    spec.code = 0x40;
-    spec.kind = patgen::Kind::Up;
-    spec.blockSize = 100;
-    spec.dataLength = 500;
-    sim.core->addCommand(spec);
+    patgen::CommandEntry entry;
+    entry.code = 0x40;
+    entry.kind = patgen::Kind::Up;
+    entry.blockSize = 100;
+    entry.dataLength = 500;
+    sim.core->addCommand(entry);
     ASSERT_EQ(link.open(), kOk);
     // Another process asks for a stop as the generator answers the first ACK
     // with the second block: the host stops before taking that block.

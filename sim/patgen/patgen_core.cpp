@@ -28,7 +28,7 @@ size_t overhead(Form form) { return form == Form::Dle ? 3 : 2; }
 
 } // namespace
 
-void PatgenCore::addCommand(const CommandSpec& spec) { specs_[spec.code] = spec; }
+void PatgenCore::addCommand(const CommandEntry& entry) { specs_[entry.code] = entry; }
 
 void PatgenCore::setItem(const std::string& store, const std::string& key, Bytes data) {
     items_[itemKey(store, key)] = std::move(data);
@@ -113,34 +113,34 @@ void PatgenCore::command(Bytes& out) {
     }
     auto it = specs_.find(code);
     if (it == specs_.end()) return append(out, errorFrame(kUnknownCommand));
-    const CommandSpec& spec = it->second;
-    key_ = itemKey(spec.store, payload.substr(0, spec.keyChars));
-    if (spec.freeLength && (spec.kind == Kind::Up || spec.kind == Kind::DirectUp) && !items_.count(key_))
+    const CommandEntry& entry = it->second;
+    key_ = itemKey(entry.store, payload.substr(0, entry.keyChars));
+    if (entry.freeLength && (entry.kind == Kind::Up || entry.kind == Kind::DirectUp) && !items_.count(key_))
         return append(out, errorFrame(kNoItem));
-    switch (spec.kind) {
+    switch (entry.kind) {
     case Kind::Cmd: out.push_back(ACK); break;
     case Kind::Down:
     case Kind::SummedDown:
         out.push_back(ACK);
-        startDown(spec, payload);
+        startDown(entry, payload);
         break;
     case Kind::Up:
     case Kind::SummedUp:
         out.push_back(ACK);
-        startUp(spec, payload, out);
+        startUp(entry, payload, out);
         break;
-    case Kind::DirectUp: startUp(spec, payload, out); break;
+    case Kind::DirectUp: startUp(entry, payload, out); break;
     case Kind::Reply: {
         out.push_back(ACK);
         auto item = items_.find(key_);
         lastSent_ = {STX};
-        if (spec.replyDle) lastSent_.push_back(DLE);
+        if (entry.replyDle) lastSent_.push_back(DLE);
         if (item != items_.end())
             for (uint8_t c : item->second)
                 if (c != ETX) lastSent_.push_back(c);
         lastSent_.push_back(ETX);
         append(out, lastSent_);
-        spec_ = &spec;
+        spec_ = &entry;
         lastIsFinal_ = true;
         state_ = State::Sending;
         break;
@@ -148,13 +148,13 @@ void PatgenCore::command(Bytes& out) {
     }
 }
 
-void PatgenCore::startDown(const CommandSpec& spec, const std::string& payload) {
-    spec_ = &spec;
-    total_ = spec.lengthFromPayload ? spec.lengthFromPayload(payload) : spec.dataLength;
+void PatgenCore::startDown(const CommandEntry& entry, const std::string& payload) {
+    spec_ = &entry;
+    total_ = entry.lengthFromPayload ? entry.lengthFromPayload(payload) : entry.dataLength;
     data_.clear();
     frame_.clear();
     blockIndex_ = 0;
-    state_ = spec.kind == Kind::SummedDown ? State::ReceiveSummed : State::ReceiveBlock;
+    state_ = entry.kind == Kind::SummedDown ? State::ReceiveSummed : State::ReceiveBlock;
 }
 
 size_t PatgenCore::expectedBlock() const {
@@ -235,12 +235,12 @@ void PatgenCore::summedByte(uint8_t b, Bytes& out) {
     }
 }
 
-void PatgenCore::startUp(const CommandSpec& spec, const std::string& payload, Bytes& out) {
-    spec_ = &spec;
+void PatgenCore::startUp(const CommandEntry& entry, const std::string& payload, Bytes& out) {
+    spec_ = &entry;
     auto it = items_.find(key_);
     data_ = it == items_.end() ? Bytes{} : it->second;
-    if (spec.kind != Kind::SummedUp && !spec.freeLength)
-        data_.resize(spec.lengthFromPayload ? spec.lengthFromPayload(payload) : spec.dataLength, 0);
+    if (entry.kind != Kind::SummedUp && !entry.freeLength)
+        data_.resize(entry.lengthFromPayload ? entry.lengthFromPayload(payload) : entry.dataLength, 0);
     offset_ = 0;
     blockIndex_ = 0;
     state_ = State::Sending;
@@ -298,7 +298,7 @@ void PatgenCore::sendingByte(uint8_t b, Bytes& out) {
     idleByte(b, out);
 }
 
-bool parseCommandSpec(const std::string& text, CommandSpec& spec, std::string* error) {
+bool parseCommandSpec(const std::string& text, CommandEntry& entry, std::string* error) {
     std::vector<std::string> parts;
     std::stringstream in(text);
     for (std::string part; std::getline(in, part, ',');) parts.push_back(part);
@@ -317,7 +317,7 @@ bool parseCommandSpec(const std::string& text, CommandSpec& spec, std::string* e
     auto kind = kinds.find(parts[1]);
     if (kind == kinds.end()) return fail("bad kind");
     if (parts[2] != "dle" && parts[2] != "plain") return fail("bad form");
-    CommandSpec s;
+    CommandEntry s;
     s.code = static_cast<uint8_t>(code);
     s.kind = kind->second;
     s.form = parts[2] == "dle" ? Form::Dle : Form::Plain;
@@ -331,7 +331,7 @@ bool parseCommandSpec(const std::string& text, CommandSpec& spec, std::string* e
     }
     s.dataLength = std::strtoul(parts[6].c_str(), &end, 10);
     if (*end) return fail("bad length");
-    spec = s;
+    entry = s;
     return true;
 }
 

@@ -20,7 +20,7 @@ enum class Kind { Cmd, Down, Up, DirectUp, Reply, SummedDown, SummedUp };
 enum class Form { Dle, Plain };
 
 // What the generator does with one command code.
-struct CommandSpec {
+struct CommandEntry {
     uint8_t code = 0;
     Kind kind = Kind::Cmd;
     Form form = Form::Dle;        // Down, Up, DirectUp
@@ -62,7 +62,7 @@ public:
     static constexpr size_t kMaxFrame = 4096;
     static constexpr size_t kMaxSummed = 1024;
 
-    void addCommand(const CommandSpec& spec);
+    void addCommand(const CommandEntry& entry);
     // The bytes of the host; returns the generator's answer.
     Bytes feed(const uint8_t* data, size_t n);
     Bytes feed(const Bytes& data) { return feed(data.data(), data.size()); }
@@ -98,8 +98,8 @@ private:
     void blockByte(uint8_t b, Bytes& out);
     void summedByte(uint8_t b, Bytes& out);
     void sendingByte(uint8_t b, Bytes& out);
-    void startDown(const CommandSpec& spec, const std::string& payload);
-    void startUp(const CommandSpec& spec, const std::string& payload, Bytes& out);
+    void startDown(const CommandEntry& entry, const std::string& payload);
+    void startUp(const CommandEntry& entry, const std::string& payload, Bytes& out);
     void sendBlock(Bytes& out, bool repeat);
     void blockDone(bool good, Bytes& out);
     void store();
@@ -107,14 +107,14 @@ private:
 
     State state_ = State::Idle;
     Faults faults_;
-    std::map<uint8_t, CommandSpec> specs_;
+    std::map<uint8_t, CommandEntry> specs_;
     std::map<std::string, Bytes> items_;
     std::vector<ReceivedCommand> received_;
     size_t enquiries_ = 0, naks_ = 0, blocksReceived_ = 0;
     bool dtr_ = false;
 
     Bytes frame_;            // the command frame or block being received
-    const CommandSpec* spec_ = nullptr;
+    const CommandEntry* spec_ = nullptr;
     std::string key_;        // the item of the transfer
     Bytes data_;             // data of the transfer
     size_t total_ = 0;       // Down: announced total
@@ -127,6 +127,6 @@ private:
 // Parses "CODE,KIND,FORM,BLOCK,STORE,KEYCHARS,LENGTH" (code decimal or 0x..,
 // kind cmd|down|up|dup|reply|sdown|sup, form dle|plain, KEYCHARS "all" or a
 // count), as the simulator's command line takes it.
-bool parseCommandSpec(const std::string& text, CommandSpec& spec, std::string* error = nullptr);
+bool parseCommandSpec(const std::string& text, CommandEntry& entry, std::string* error = nullptr);
 
 } // namespace patgen

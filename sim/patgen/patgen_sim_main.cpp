@@ -55,13 +55,13 @@ int main(int argc, char** argv) {
         if (arg == "--link" && hasValue) {
             link = argv[++i];
         } else if (arg == "--command" && hasValue) {
-            patgen::CommandSpec spec;
+            patgen::CommandEntry entry;
             std::string error;
-            if (!patgen::parseCommandSpec(argv[++i], spec, &error)) {
+            if (!patgen::parseCommandSpec(argv[++i], entry, &error)) {
                 std::fprintf(stderr, "pelaro-patgen-sim: %s\n", error.c_str());
                 return 2;
             }
-            core.addCommand(spec);
+            core.addCommand(entry);
         } else if (arg == "--nak-enquiry" && hasValue) {
             core.faults().nakEnquiry = std::atoi(argv[++i]);
         } else if (arg == "--silent") {

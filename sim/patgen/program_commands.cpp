@@ -37,18 +37,18 @@ constexpr Row kRows[] = {
 
 void addProgramCommands(PatgenCore& core) {
     for (const Row& row : kRows) {
-        CommandSpec spec;
-        spec.code = row.code;
-        spec.kind = row.kind;
-        spec.form = Form::Dle;
-        spec.blockSize = PatgenCore::kMaxFrame;
-        spec.store = row.store;
-        spec.keyChars = row.keyChars;
-        spec.freeLength = true;
-        core.addCommand(spec);
+        CommandEntry entry;
+        entry.code = row.code;
+        entry.kind = row.kind;
+        entry.form = Form::Dle;
+        entry.blockSize = PatgenCore::kMaxFrame;
+        entry.store = row.store;
+        entry.keyChars = row.keyChars;
+        entry.freeLength = true;
+        core.addCommand(entry);
     }
     // Reading a selection answers with the stored letters.
-    CommandSpec select;
+    CommandEntry select;
     select.code = 0x41;
     select.kind = Kind::Reply;
     select.store = "select";
@@ -56,7 +56,7 @@ void addProgramCommands(PatgenCore& core) {
     select.replyDle = true;
     core.addCommand(select);
     // User characters: 1024 digits in blocks of 128, keyed by the code digit.
-    CommandSpec glyph;
+    CommandEntry glyph;
     glyph.code = 0x4F;
     glyph.kind = Kind::Down;
     glyph.blockSize = 128;

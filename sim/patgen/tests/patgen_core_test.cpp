@@ -30,11 +30,11 @@ TEST(PatgenCore, GreetsAndRefusesUnknownCommands) {
 
 TEST(PatgenCore, SummedBlocksFromTheHostAreChecked) {
     PatgenCore core;
-    CommandSpec spec;
-    spec.code = 0x60;
-    spec.kind = Kind::SummedDown;
-    spec.store = "char";
-    core.addCommand(spec);
+    CommandEntry entry;
+    entry.code = 0x60;
+    entry.kind = Kind::SummedDown;
+    entry.store = "char";
+    core.addCommand(entry);
     EXPECT_EQ(core.feed(Bytes{STX, 0x60, 'E', '0', ETX}), Bytes{ACK});
     EXPECT_EQ(core.feed(summed({1, 2, 3}, false, 1)), Bytes{NAK});
     EXPECT_EQ(core.feed(summed({1, 2, 3}, false)), Bytes{ACK});
@@ -46,7 +46,7 @@ TEST(PatgenCore, SummedBlocksFromTheHostAreChecked) {
 
 TEST(PatgenCore, DownloadedItemsAreKeyedByTheirCommandText) {
     PatgenCore core;
-    CommandSpec down;
+    CommandEntry down;
     down.code = 0x5D;
     down.kind = Kind::Down;
     down.form = Form::Plain;
@@ -65,7 +65,7 @@ TEST(PatgenCore, DownloadedItemsAreKeyedByTheirCommandText) {
 }
 
 TEST(PatgenCore, ParsesCommandSpecs) {
-    CommandSpec s;
+    CommandEntry s;
     ASSERT_TRUE(parseCommandSpec("0x5D,down,dle,250,program,3,250", s));
     EXPECT_EQ(s.code, 0x5D);
     EXPECT_EQ(s.kind, Kind::Down);
