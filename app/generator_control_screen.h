@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/generator_control_model.h"
-#include "app/special_screen.h"
+#include "app/screen_open_handling.h"
 #include "core/screen.h"
 
 namespace core { class Ui; }

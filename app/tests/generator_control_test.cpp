@@ -2,7 +2,7 @@
 
 #include "siggen/tests/recording_driver.h"
 #include "app/generator_control_screen.h"
-#include "app/special_screen.h"
+#include "app/screen_open_handling.h"
 #include "core/test_ui.h"
 #include "fake_generator_model.h"
 #include "platform/clock.h"

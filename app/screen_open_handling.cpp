@@ -1,4 +1,4 @@
-#include "app/special_screen.h"
+#include "app/screen_open_handling.h"
 
 #include "core/result_codes.h"
 #include "core/ui.h"
