@@ -49,7 +49,7 @@ StandardList standardListFrom(const uint8_t* standardBlock, size_t size, size_t 
 }
 
 void EcsRegisters::waitSteps(int32_t steps) {
-    for (int32_t i = 0; i < steps; ++i) clock().sleepMs(kTimerStepMs);
+    for (int32_t i = 0; i < steps; ++i) clock().sleepMs(kTimerStepMs, "register timer");
 }
 
 bool EcsRegisters::isTimer(uint16_t code) const { return registerName(code) == "Timer"; }

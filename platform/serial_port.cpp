@@ -1,7 +1,6 @@
 #include "platform/serial_port.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -67,7 +66,7 @@ int codeToBaud(speed_t code) {
 // A real device: a serial adapter, a built-in port or a pseudo-terminal.
 class TtySerialPort : public SerialPort {
 public:
-    TtySerialPort(int fd, std::string device) : fd_(fd), device_(std::move(device)) {}
+    TtySerialPort(int fd, std::string device, Clock& clock) : fd_(fd), device_(std::move(device)), clock_(clock) {}
     ~TtySerialPort() override {
         flock(fd_, LOCK_UN);
         ::close(fd_);
@@ -145,7 +144,7 @@ public:
     size_t read(uint8_t* buf, size_t n) override {
         size_t got = 0;
         if (n == 0) return 0;
-        Clock& clock = systemClock();
+        Clock& clock = clock_;
         const SerialTimeouts t = timeouts_;
         const uint64_t start = clock.tickMs();
         const uint64_t totalDeadline = waitsForever(t) || (t.readMultiplier == 0 && t.readConstant == 0)
@@ -153,50 +152,43 @@ public:
                                            : start + totalReadMs(t, n);
         const uint64_t interval = intervalMs(t);
         uint64_t lastByte = 0;
+        bool ready = false;  // the last wait said the line can be read
         while (got < n) {
             ssize_t r = ::read(fd_, buf + got, n - got);
             if (r > 0) {
                 got += static_cast<size_t>(r);
                 lastByte = clock.tickMs();
+                ready = false;
                 continue;
             }
-            // With VMIN = VTIME = 0 an empty line reads 0 bytes: wait in poll.
-            // A far end that is gone shows as EIO or as a hang-up in poll.
-            bool hungUp = r < 0 && errno == EIO;
+            // With VMIN = VTIME = 0 an empty line reads 0 bytes: wait for it.
+            // A far end that is gone shows as EIO, or as a line that is ready
+            // but gives nothing.
+            bool hungUp = (r < 0 && errno == EIO) || (ready && r == 0);
             if (r < 0 && errno != EAGAIN && errno != EINTR && !hungUp) break;
             if (returnsAtOnce(t)) break;
             uint64_t now = clock.tickMs();
             uint64_t deadline = totalDeadline;
             if (got > 0 && interval != kNoDeadline) deadline = std::min(deadline, lastByte + interval);
             if (deadline != kNoDeadline && now >= deadline) break;
-            int waitMs = deadline == kNoDeadline ? -1 : static_cast<int>(std::min<uint64_t>(deadline - now, 1u << 30));
+            const uint32_t waitMs = deadline == kNoDeadline
+                                        ? Clock::kForever
+                                        : static_cast<uint32_t>(std::min<uint64_t>(deadline - now, 1u << 30));
             if (hungUp) {
                 // The other end is gone: wait out the time-out instead of spinning.
-                if (waitMs < 0) break;
-                clock.sleepMs(static_cast<uint32_t>(waitMs));
+                if (waitMs != Clock::kForever) clock.sleepMs(waitMs, kWaitSerialRead);
                 break;
             }
-            pollfd p{fd_, POLLIN, 0};
-            int pr = poll(&p, 1, waitMs);
-            if (pr < 0 && errno != EINTR) break;
-            if (pr > 0 && (p.revents & (POLLHUP | POLLERR))) {
-                ssize_t last = ::read(fd_, buf + got, n - got);
-                if (last > 0) {
-                    got += static_cast<size_t>(last);
-                    lastByte = clock.tickMs();
-                    continue;
-                }
-                now = clock.tickMs();
-                if (deadline != kNoDeadline && deadline > now) clock.sleepMs(static_cast<uint32_t>(deadline - now));
-                break;
-            }
+            // The wait goes through the clock, which may keep a window painted.
+            ready = clock.waitFd(fd_, FdWait::Readable, waitMs, kWaitSerialRead);
+            if (!ready && waitMs == Clock::kForever) break;
         }
         return got;
     }
 
     size_t write(const uint8_t* buf, size_t n) override {
         size_t put = 0;
-        Clock& clock = systemClock();
+        Clock& clock = clock_;
         const SerialTimeouts t = timeouts_;
         const uint64_t total = uint64_t{t.writeConstant} + uint64_t{t.writeMultiplier} * n;
         const uint64_t deadline = total == 0 ? kNoDeadline : clock.tickMs() + total;
@@ -209,9 +201,10 @@ public:
             if (r < 0 && errno != EAGAIN && errno != EINTR) break;
             uint64_t now = clock.tickMs();
             if (deadline != kNoDeadline && now >= deadline) break;
-            int waitMs = deadline == kNoDeadline ? -1 : static_cast<int>(deadline - now);
-            pollfd p{fd_, POLLOUT, 0};
-            if (poll(&p, 1, waitMs) < 0 && errno != EINTR) break;
+            const uint32_t waitMs = deadline == kNoDeadline
+                                        ? Clock::kForever
+                                        : static_cast<uint32_t>(std::min<uint64_t>(deadline - now, 1u << 30));
+            if (!clock.waitFd(fd_, FdWait::Writable, waitMs, kWaitSerialWrite) && waitMs == Clock::kForever) break;
         }
         return put;
     }
@@ -221,10 +214,11 @@ public:
 private:
     int fd_;
     std::string device_;
+    Clock& clock_;
     SerialTimeouts timeouts_;
 };
 
-std::unique_ptr<SerialPort> openTty(const std::string& path, std::string* error) {
+std::unique_ptr<SerialPort> openTty(const std::string& path, std::string* error, Clock& clock) {
     auto fail = [&](const std::string& why) -> std::unique_ptr<SerialPort> {
         if (error) *error = path + ": " + why;
         return nullptr;
@@ -251,7 +245,7 @@ std::unique_ptr<SerialPort> openTty(const std::string& path, std::string* error)
         ::close(fd);
         return fail(strerror(saved));
     }
-    return std::make_unique<TtySerialPort>(fd, path);
+    return std::make_unique<TtySerialPort>(fd, path, clock);
 }
 
 // Names of simulated ports now open; like a real port, each opens once.
@@ -311,7 +305,7 @@ public:
             if (pending_.empty() && deadline == kNoDeadline) break;  // nothing can ever arrive
             if (deadline != kNoDeadline && now >= deadline) break;
             uint64_t until = pending_.empty() ? deadline : std::min(deadline, pending_.front().readyAt);
-            if (until > now) clock_.sleepMs(static_cast<uint32_t>(std::min<uint64_t>(until - now, 0xFFFFFFFFu)));
+            if (until > now) clock_.sleepMs(static_cast<uint32_t>(std::min<uint64_t>(until - now, 0xFFFFFFFFu)), kWaitSerialRead);
         }
         return got;
     }
@@ -374,7 +368,7 @@ std::unique_ptr<SerialPort> openSerialPort(const std::string& name, std::string*
         if (error) *error = "no port name";
         return nullptr;
     }
-    return openTty(device, error);
+    return openTty(device, error, clock ? *clock : systemClock());
 }
 
 } // namespace platform

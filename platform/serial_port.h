@@ -6,10 +6,15 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
 class Clock;
+
+// The names under which a port's waits reach its clock.
+inline constexpr std::string_view kWaitSerialRead = "serial read";
+inline constexpr std::string_view kWaitSerialWrite = "serial write";
 
 enum class Parity { None = 0, Odd = 1, Even = 2 };
 enum class StopBits { One = 0, OneAndHalf = 1, Two = 2 };
@@ -56,7 +61,7 @@ public:
 };
 
 // Opens `name` exclusively. Returns null and fills *error when it cannot.
-// `clock` times the waits of simulated ports (real devices use real time).
+// Every wait of the port goes through `clock` (default: the system clock).
 std::unique_ptr<SerialPort> openSerialPort(const std::string& name, std::string* error = nullptr,
                                            Clock* clock = nullptr);
 

@@ -69,7 +69,7 @@ int SignalGenerator::SgClose() {
     SgDriver* d = driver(kind_);
     if (!d) return 1;
     d->close(*this);
-    if (isCommandGenerator(kind_)) clock_.sleepMs(kSgCommandCloseWaitMs);
+    if (isCommandGenerator(kind_)) clock_.sleepMs(kSgCommandCloseWaitMs, "generator close");
     return 1;
 }
 
@@ -104,7 +104,7 @@ void SignalGenerator::SgApply() {
     default:
         break;  // pattern generators word their own failures
     }
-    clock_.sleepMs(kSgApplyWaitMs);
+    clock_.sleepMs(kSgApplyWaitMs, "generator settle");
 }
 
 void SignalGenerator::SgResetDefault() {

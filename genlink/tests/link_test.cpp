@@ -257,7 +257,7 @@ TEST_F(LinkTest, SecondProcessWaitsForTheFirstToClose) {
         const bool opened = first.open() == kOk;
         const char flag = opened ? 'y' : 'n';
         if (write(ready[1], &flag, 1) != 1) _exit(2);
-        platform::systemClock().sleepMs(400);
+        platform::systemClock().sleepMs(400, "test");
         _exit(opened && first.close() == kOk ? 0 : 1);
     }
     close(ready[1]);

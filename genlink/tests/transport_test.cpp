@@ -21,7 +21,7 @@ namespace {
 class TickingClock : public platform::Clock {
 public:
     uint64_t tickMs() override { return now++; }
-    void sleepMs(uint32_t ms) override { now += ms; }
+    void sleepMs(uint32_t ms, std::string_view) override { now += ms; }
     uint64_t now = 1000;
 };
 

@@ -7,8 +7,8 @@ using namespace platform;
 
 TEST(Clock, FakeClockAdvancesAtOnceAndRecords) {
     FakeClock clock(500);
-    clock.sleepMs(100);
-    clock.sleepMs(3000);
+    clock.sleepMs(100, "short");
+    clock.sleepMs(3000, "long");
     EXPECT_EQ(clock.tickMs(), 3600u);
     EXPECT_EQ(clock.sleeps(), (std::vector<uint32_t>{100, 3000}));
     EXPECT_EQ(clock.totalSlept(), 3100u);
@@ -17,7 +17,7 @@ TEST(Clock, FakeClockAdvancesAtOnceAndRecords) {
 TEST(Clock, SystemClockSleeps) {
     Clock& clock = systemClock();
     uint64_t t0 = clock.tickMs();
-    clock.sleepMs(20);
+    clock.sleepMs(20, "test");
     EXPECT_GE(clock.tickMs() - t0, 20u);
 }
 

@@ -130,6 +130,27 @@ TEST(SerialPort, SilentLineTimesOutAfterTheTotalAndNotMuchLater) {
     EXPECT_LT(waited, 1500);
 }
 
+TEST(SerialPort, WaitsOfARealLineGoThroughTheInjectedClock) {
+    Pty pty;
+    FakeClock clock;
+    auto port = openSerialPort(pty.path, nullptr, &clock);
+    ASSERT_TRUE(port);
+    // The monitor link's figures: T = 3000 ms, 4 ms a byte.
+    port->setTimeouts({3000, 4, 3000, 4, 30});
+    uint8_t b;
+    auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(port->read(&b, 1), 0u);
+    EXPECT_LT(msSince(t0), 1000);  // the fake clock waited, not the test
+    EXPECT_EQ(clock.waits(), (std::vector<FakeClock::Wait>{{std::string(kWaitSerialRead), 3004}}));
+    // Bytes already there are read without a wait.
+    ASSERT_EQ(::write(pty.master, "ok", 2), 2);
+    usleep(50000);  // the pseudo-terminal passes the bytes on in its own time
+    clock.clearSleeps();
+    uint8_t buf[2];
+    EXPECT_EQ(port->read(buf, 2), 2u);
+    EXPECT_TRUE(clock.waits().empty());
+}
+
 TEST(SerialPort, AnswerArrivingDuringTheWaitIsReadAtOnce) {
     Pty pty;
     auto port = openSerialPort(pty.path);
