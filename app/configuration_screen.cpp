@@ -107,4 +107,56 @@ void ConfigurationScreen::ok()
 
 void ConfigurationScreen::cancel() { close(Cancel); }
 
+bool ConfigurationScreen::handle(const core::InputEvent& e)
+{
+    using core::Key;
+    if (e.is(Key::Enter) || e.isClick("OK")) {
+        ok();
+        return true;
+    }
+    if (e.is(Key::Escape) || e.isClick("Cancel")) {
+        cancel();
+        return true;
+    }
+    if (e.is(Key::Tab) || e.is(Key::Backtab)) {
+        const int step = e.is(Key::Tab) ? 1 : 3;
+        int next = focus_;
+        do next = (next + step) % 4;
+        while (next > Generator && !enabled_[next]);
+        focus_ = static_cast<List>(next);
+        changed();
+        return true;
+    }
+    if (e.is(Key::Up) || e.is(Key::Down)) {
+        const int index = shown_[focus_] + (e.is(Key::Up) ? -1 : 1);
+        if (index < 0 || index >= static_cast<int>(items_[focus_].size())) return true;
+        choose(focus_, index);
+        return true;
+    }
+    if (e.kind == core::InputEvent::Kind::Row) {
+        if (e.row < 1 || e.row > static_cast<int>(items_[focus_].size())) return false;
+        choose(focus_, e.row - 1);
+        return true;
+    }
+    return false;
+}
+
+core::ScreenView ConfigurationScreen::view() const
+{
+    static const char* const names[4] = {"Monitor port", "Signal generator", "Generator port", "Generator ISA number"};
+    core::ScreenView v;
+    v.title = "Config";
+    for (int l = 0; l < 4; ++l) {
+        const auto& list = items_[l];
+        const int shown = shown_[l];
+        std::string value = shown >= 0 && shown < static_cast<int>(list.size()) ? list[static_cast<size_t>(shown)] : "";
+        if (l > Generator && !enabled_[l]) value += " (disabled)";
+        v.field(names[l], value);
+    }
+    v.field("Focus", names[focus_]);
+    v.buttons = {{"OK"}, {"Cancel"}};
+    v.keys = {"Tab", "Backtab", "Up", "Down", "row=N", "Enter", "Escape"};
+    return v;
+}
+
 } // namespace app

@@ -18,7 +18,8 @@ public:
     enum Result { Ok = 1, Cancel = 2 };
 
     ConfigurationScreen(appstate::AppState& state, core::Ui& ui);
-    std::string kind() const override { return "Configuration"; }
+    static constexpr const char* kKind = "Configuration";
+    std::string kind() const override { return kKind; }
 
     // Reads the four keys, selects their items and enables the lists.
     void open();
@@ -36,6 +37,14 @@ public:
     void ok();
     void cancel();
 
+    // The list that has the focus: Tab and Backtab move it over the enabled
+    // lists, Up and Down choose the previous or next item of the focused
+    // list, a row event chooses its item N; Enter is OK, Escape is Cancel,
+    // and "OK" and "Cancel" are the buttons.
+    List focus() const { return focus_; }
+    bool handle(const core::InputEvent& event) override;
+    core::ScreenView view() const override;
+
     // The fixed name tables, each ending with "END".
     static const char* const kPortNames[];
     static const char* const kGeneratorNames[];
@@ -51,6 +60,7 @@ private:
     int choice_[4] = {0, 0, 0, 0};
     int atOpening_[4] = {0, 0, 0, 0};
     bool enabled_[4] = {true, true, false, false};
+    List focus_ = MonitorPort;
 };
 
 } // namespace app

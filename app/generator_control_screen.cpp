@@ -1,6 +1,9 @@
 #include "app/generator_control_screen.h"
 
+#include <algorithm>
+
 #include "core/text_format.h"
+#include "modeldb/model_file.h"
 #include "core/ui.h"
 #include "siggen/manual_parameters.h"
 #include "siggen/signal_generator.h"
@@ -32,16 +35,17 @@ std::string GeneratorControlScreen::colourButtonText(int32_t colour) { return si
 
 std::string GeneratorControlScreen::inversionButtonText(int32_t invert) { return invert ? "INVERT" : "NORMAL"; }
 
-GeneratorControlScreen::GeneratorControlScreen(GeneratorControlModel& model, siggen::SignalGenerator& sg,
-                                               core::Ui& ui)
-    : model_(model), sg_(sg), ui_(ui), special_(model, ui, kScreenNumber) {}
+GeneratorControlScreen::GeneratorControlScreen(appstate::ScreenContext& context)
+    : context_(context), special_(context, kGeneratorControlScreen) {}
 
 void GeneratorControlScreen::open() {
-    modelName_ = model_.modelName();
+    modelName_ = context_.modelName;
     special_.enter();
     lines_.clear();
-    for (int i = 0; i < model_.presetCount(); ++i)
-        lines_.push_back(core::strf("%2d : %-15s", i + 1, model_.presetName(i).c_str()));
+    const modeldb::ModelImage& image = context_.model.image;
+    const int presets = std::clamp<int>(image.presetCount, 0, static_cast<int>(modeldb::kMaxPresets));
+    for (int i = 0; i < presets; ++i)
+        lines_.push_back(core::strf("%2d : %-15s", i + 1, image.presets[static_cast<size_t>(i)].name.c_str()));
     currentRow_ = -1;
     selectedRow_ = -1;
     numberText_.clear();
@@ -59,22 +63,23 @@ void GeneratorControlScreen::selectRow(int row) {
 
 void GeneratorControlScreen::afterApply() {
     // A hand-set generator gets the new values from the parameter dialog.
-    if (sg_.kind() == siggen::kSgKindManual) siggen::ShowManualParameters(ui_, sg_);
+    if (context_.generator.kind() == siggen::kSgKindManual) siggen::ShowManualParameters(context_.ui, context_.generator);
     changed();
 }
 
 void GeneratorControlScreen::applyRow(int row) {
     if (row < 0 || row >= static_cast<int>(lines_.size())) return;
-    if (model_.presetName(row) == kCanNotUse || row == currentRow_) return;
+    if (context_.model.image.presets[static_cast<size_t>(row)].name == kCanNotUse || row == currentRow_) return;
+    siggen::SignalGenerator& sg = context_.generator;
     currentRow_ = row;
     numberText_ = core::strf("%-2d", row + 1);
-    sg_.setPatternOnly(false);
-    sg_.setPatternChanged(0);
-    if (!model_.selectTiming(row + 1, sg_.timing())) {
+    sg.setPatternOnly(false);
+    sg.setPatternChanged(0);
+    if (!modeldb::selectTiming(context_.model.image, row + 1, sg.timing())) {
         changed();  // the model refused the number: the generator keeps its timing
         return;
     }
-    sg_.SgApply();
+    sg.SgApply();
     afterApply();
 }
 
@@ -88,38 +93,82 @@ void GeneratorControlScreen::pressDigit(int digit) {
 
 void GeneratorControlScreen::pressPattern(int32_t pattern) {
     checkedPattern_ = pattern;
-    if (sg_.selectPattern(pattern)) afterApply();
+    if (context_.generator.selectPattern(pattern)) afterApply();
     else changed();
 }
 
 void GeneratorControlScreen::pressColour(int32_t colour) {
     checkedColour_ = colour;
-    if (sg_.selectColour(colour)) afterApply();
+    if (context_.generator.selectColour(colour)) afterApply();
     else changed();
 }
 
 void GeneratorControlScreen::pressInversion(int32_t invert) {
     checkedInversion_ = invert;
-    if (sg_.selectInvert(invert)) afterApply();
+    if (context_.generator.selectInvert(invert)) afterApply();
     else changed();
 }
 
 void GeneratorControlScreen::ok() {
     if (closed()) return;
     special_.exit();
-    sg_.SgResetDefault();
+    context_.generator.SgResetDefault();
     close(1);
 }
 
-AppliancePanel::AppliancePanel(GeneratorControlModel& model, core::Ui& ui) : model_(model), ui_(ui) {}
+bool GeneratorControlScreen::handle(const core::InputEvent& e) {
+    using core::InputEvent;
+    using core::Key;
+    if (e.digit() >= 0) {
+        pressDigit(e.digit());
+        return true;
+    }
+    if (e.is(Key::Enter)) {
+        applySelectedRow();
+        return true;
+    }
+    if (e.is(Key::Escape) || e.isClick("OK")) {
+        ok();
+        return true;
+    }
+    if (e.kind == InputEvent::Kind::Row) {
+        if (e.row < 1 || e.row > static_cast<int>(lines_.size())) return false;
+        selectRow(e.row - 1);
+        return true;
+    }
+    if (e.kind != InputEvent::Kind::Click) return false;
+    for (int32_t p : patternButtons())
+        if (e.text == patternButtonText(p)) return pressPattern(p), true;
+    for (int32_t c : colourButtons())
+        if (e.text == colourButtonText(c)) return pressColour(c), true;
+    for (int32_t i : inversionButtons())
+        if (e.text == inversionButtonText(i)) return pressInversion(i), true;
+    return false;
+}
+
+core::ScreenView GeneratorControlScreen::view() const {
+    core::ScreenView v;
+    v.title = "Cont_SG";
+    v.field("Model", modelName_);
+    v.field("Timing No.", numberText_);
+    v.lists.push_back({"timings", lines_, selectedRow_});
+    for (int32_t p : patternButtons()) v.buttons.push_back({patternButtonText(p), true, p == checkedPattern_});
+    for (int32_t c : colourButtons()) v.buttons.push_back({colourButtonText(c), true, c == checkedColour_});
+    for (int32_t i : inversionButtons()) v.buttons.push_back({inversionButtonText(i), true, i == checkedInversion_});
+    v.buttons.push_back({"OK"});
+    v.keys = {"0..9", "Enter", "Escape", "row=N"};
+    return v;
+}
+
+AppliancePanel::AppliancePanel(appstate::ScreenContext& context) : context_(context) {}
 
 void AppliancePanel::open() {
-    const auto codes = model_.panelButtons();
+    const auto& codes = context_.model.chassis.panelButtons;
     for (size_t i = 0; i < buttons_.size(); ++i) {
         Button& b = buttons_[i];
         b.code = codes[i];
         b.visible = codes[i] > 0;
-        b.text = b.visible ? model_.registerName(static_cast<uint16_t>(codes[i])) : std::string();
+        b.text = b.visible ? context_.registers.registerName(static_cast<uint16_t>(codes[i])) : std::string();
     }
     changed();
 }
@@ -128,23 +177,49 @@ void AppliancePanel::press(int index) {
     if (index < 0 || index >= kPanelButtonCount) return;
     const Button& b = buttons_[static_cast<size_t>(index)];
     if (!b.visible) return;
-    reportScreenWrite(ui_, model_.writeRegister(static_cast<uint16_t>(b.code), 1, 1));
+    reportScreenWrite(context_.ui, context_.registers.writeRegister(static_cast<uint16_t>(b.code), 1, ecs::kSendNow));
 }
 
-void runGeneratorControl(GeneratorControlModel& model, siggen::SignalGenerator& sg, core::Ui& ui) {
+bool AppliancePanel::handle(const core::InputEvent& e) {
+    if (e.is(core::Key::Escape) || e.isClick("OK")) {
+        ok();
+        return true;
+    }
+    if (e.kind != core::InputEvent::Kind::Click) return false;
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        if (buttons_[i].visible && buttons_[i].text == e.text) {
+            press(static_cast<int>(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+core::ScreenView AppliancePanel::view() const {
+    core::ScreenView v;
+    v.title = "Cont_SG";
+    for (const Button& b : buttons_)
+        if (b.visible) v.buttons.push_back({b.text});
+    v.buttons.push_back({"OK"});
+    v.keys = {"Escape"};
+    return v;
+}
+
+void runGeneratorControl(appstate::ScreenContext& context) {
+    siggen::SignalGenerator& sg = context.generator;
     if (sg.kind() == siggen::kSgKindManual) {
-        ui.message(kManualModeNotice);
+        context.ui.message(kManualModeNotice);
         return;
     }
     if (sg.kind() == siggen::kSgKindAppliance) {
-        AppliancePanel panel(model, ui);
+        AppliancePanel panel(context);
         panel.open();
-        ui.runModal(panel);
+        context.ui.runModal(panel);
         return;
     }
-    GeneratorControlScreen screen(model, sg, ui);
+    GeneratorControlScreen screen(context);
     screen.open();
-    ui.runModal(screen);
+    context.ui.runModal(screen);
     // However the dialog ended, the exit handling and the reset run once.
     screen.ok();
 }

@@ -6,19 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "app/generator_control_model.h"
 #include "app/screen_open_handling.h"
+#include "app/state/screen_context.h"
 #include "core/screen.h"
-
-namespace core { class Ui; }
-namespace siggen { class SignalGenerator; }
 
 namespace app {
 
 class GeneratorControlScreen : public core::Screen {
 public:
     static constexpr const char* kKind = "GeneratorControl";
-    static constexpr int kScreenNumber = 1;  // in the model's special table
 
     // The buttons in their order.
     static const std::array<int32_t, 12>& patternButtons();
@@ -28,7 +24,7 @@ public:
     static std::string colourButtonText(int32_t colour);
     static std::string inversionButtonText(int32_t invert);
 
-    GeneratorControlScreen(GeneratorControlModel& model, siggen::SignalGenerator& sg, core::Ui& ui);
+    explicit GeneratorControlScreen(appstate::ScreenContext& context);
     std::string kind() const override { return kKind; }
 
     // The opening steps: model name, special handling on entry, timing list,
@@ -60,12 +56,16 @@ public:
     // OK (and Escape): special handling on exit, default timing, close.
     void ok();
 
+    // Keys: digits apply rows 1..10, Enter applies the selected row, Escape
+    // is OK. A row event selects a row; clicks press the pattern, colour and
+    // inversion buttons by their captions, and "OK".
+    bool handle(const core::InputEvent& event) override;
+    core::ScreenView view() const override;
+
 private:
     void afterApply();
 
-    GeneratorControlModel& model_;
-    siggen::SignalGenerator& sg_;
-    core::Ui& ui_;
+    appstate::ScreenContext& context_;
     SpecialScreenHandling special_;
     std::string modelName_;
     std::vector<std::string> lines_;
@@ -76,6 +76,8 @@ private:
     int32_t checkedColour_ = 3;
     int32_t checkedInversion_ = 0;
 };
+
+constexpr int kPanelButtonCount = 30;
 
 // The appliance kind's panel: up to 30 buttons, each writing 1 to a register.
 class AppliancePanel : public core::Screen {
@@ -88,7 +90,7 @@ public:
         bool visible = false;
     };
 
-    AppliancePanel(GeneratorControlModel& model, core::Ui& ui);
+    explicit AppliancePanel(appstate::ScreenContext& context);
     std::string kind() const override { return kKind; }
 
     void open();
@@ -96,9 +98,13 @@ public:
     void press(int index);
     void ok() { close(1); }
 
+    // A click presses the first visible button of that caption; "OK" and
+    // Escape close.
+    bool handle(const core::InputEvent& event) override;
+    core::ScreenView view() const override;
+
 private:
-    GeneratorControlModel& model_;
-    core::Ui& ui_;
+    appstate::ScreenContext& context_;
     std::array<Button, kPanelButtonCount> buttons_{};
 };
 
@@ -107,6 +113,6 @@ extern const char* const kManualModeNotice;
 
 // The "Cont_S&G" command: the notice for the manual kind, the appliance panel
 // for kind 9, the generator control screen otherwise.
-void runGeneratorControl(GeneratorControlModel& model, siggen::SignalGenerator& sg, core::Ui& ui);
+void runGeneratorControl(appstate::ScreenContext& context);
 
 } // namespace app

@@ -10,7 +10,8 @@ const char* const kCanNotUse = "Can not use";
 namespace {
 constexpr int kRegisterLists = 5;
 constexpr int kUnusablePreset = 6;  // preset timing 7
-constexpr int kSendNow = 1;
+constexpr int kListsHandling = 0;
+constexpr int kUnusableHandling = 7;
 } // namespace
 
 void reportScreenWrite(core::Ui& ui, uint32_t result) {
@@ -21,25 +22,32 @@ void reportScreenWrite(core::Ui& ui, uint32_t result) {
     }
 }
 
-SpecialScreenHandling::SpecialScreenHandling(SpecialScreenModel& model, core::Ui& ui, int screen)
-    : model_(model), ui_(ui), screen_(screen) {}
+SpecialScreenHandling::SpecialScreenHandling(appstate::ScreenContext& context, int screen)
+    : context_(context), screen_(screen) {}
 
-void SpecialScreenHandling::writeList(const ScreenRegisters& list) {
+int16_t SpecialScreenHandling::handling() const {
+    if (screen_ < 0) return 0;
+    return context_.model.image.specialHandling(static_cast<size_t>(screen_));
+}
+
+void SpecialScreenHandling::writeList(const modeldb::ScreenRegisterList& list) {
     if (list.codes[0] == 0) return;
     for (size_t i = 0; i < list.codes.size() && list.codes[i] != 0; ++i) {
-        reportScreenWrite(ui_, model_.writeRegister(static_cast<uint16_t>(list.codes[i]), list.values[i], kSendNow));
+        reportScreenWrite(context_.ui, context_.registers.writeRegister(static_cast<uint16_t>(list.codes[i]),
+                                                                         list.values[i], ecs::kSendNow));
     }
 }
 
 void SpecialScreenHandling::enter() {
     entered_ = true;
-    switch (model_.specialHandling(screen_)) {
-    case 0:
-        if (screen_ >= 0 && screen_ < kRegisterLists) writeList(model_.entryRegisters(screen_));
+    modeldb::ModelImage& image = context_.model.image;
+    switch (handling()) {
+    case kListsHandling:
+        if (screen_ >= 0 && screen_ < kRegisterLists) writeList(image.special2[static_cast<size_t>(screen_)]);
         break;
-    case 7:
-        savedName_ = model_.presetName(kUnusablePreset);
-        model_.setPresetName(kUnusablePreset, kCanNotUse);
+    case kUnusableHandling:
+        savedName_ = image.presets[kUnusablePreset].name;
+        image.presets[kUnusablePreset].name = kCanNotUse;
         replaced_ = true;
         break;
     default:
@@ -52,12 +60,12 @@ void SpecialScreenHandling::exit() {
     entered_ = false;
     if (replaced_) {
         // Restore what was replaced even if the table changed meanwhile.
-        model_.setPresetName(kUnusablePreset, savedName_);
+        context_.model.image.presets[kUnusablePreset].name = savedName_;
         replaced_ = false;
         return;
     }
-    if (model_.specialHandling(screen_) == 0 && screen_ >= 0 && screen_ < kRegisterLists)
-        writeList(model_.exitRegisters(screen_));
+    if (handling() == kListsHandling && screen_ >= 0 && screen_ < kRegisterLists)
+        writeList(context_.model.image.special3[static_cast<size_t>(screen_)]);
 }
 
 } // namespace app

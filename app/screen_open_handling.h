@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/generator_control_model.h"
+#include "app/state/screen_context.h"
 
 namespace core { class Ui; }
 
@@ -13,22 +13,25 @@ namespace app {
 
 extern const char* const kCanNotUse;  // the name that marks an unusable timing
 
+// The screens' numbers in the model's special table.
+enum SpecialScreen { kFactoryPresetScreen = 0, kGeneratorControlScreen = 1 };
+
 // Shows the failure of a register write made by a screen's own buttons or
 // lists: format and link errors have their messages; the link words the rest.
 void reportScreenWrite(core::Ui& ui, uint32_t result);
 
 class SpecialScreenHandling {
 public:
-    SpecialScreenHandling(SpecialScreenModel& model, core::Ui& ui, int screen);
+    SpecialScreenHandling(appstate::ScreenContext& context, int screen);
     void enter();
     // Undoes what enter() changed; runs the exit list. Once per enter().
     void exit();
 
 private:
-    void writeList(const ScreenRegisters& list);
+    int16_t handling() const;
+    void writeList(const modeldb::ScreenRegisterList& list);
 
-    SpecialScreenModel& model_;
-    core::Ui& ui_;
+    appstate::ScreenContext& context_;
     int screen_;
     bool entered_ = false;
     bool replaced_ = false;

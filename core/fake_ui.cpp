@@ -51,6 +51,20 @@ void FakeUi::showManualParameters(const std::string& heading, const std::vector<
     manual_.push_back({heading, rows});
 }
 
+void FakeUi::answerModal(std::vector<InputEvent> events) {
+    answerModal([this, events = std::move(events)](Screen& screen) {
+        for (const InputEvent& e : events) {
+            if (screen.closed()) {
+                unexpectedCall("screen " + screen.kind() + " closed before " + e.name());
+                break;
+            }
+            if (!screen.handle(e)) unexpectedCall("screen " + screen.kind() + " cannot take " + e.name());
+        }
+        if (!screen.closed()) unexpectedCall("screen " + screen.kind() + " still open after its events");
+        return screen.result();
+    });
+}
+
 int FakeUi::runModal(Screen& screen) {
     modalKinds_.push_back(screen.kind());
     if (modals_.empty()) {

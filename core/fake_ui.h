@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/input_event.h"
 #include "core/ui.h"
 
 namespace core {
@@ -27,6 +28,10 @@ public:
     void answerFile(std::optional<std::string> path) { files_.push_back(std::move(path)); }
     // Runs `driver` on the next nested screen; its return is the result code.
     void answerModal(std::function<int(Screen&)> driver) { modals_.push_back(std::move(driver)); }
+    // Feeds `events` in order to the next nested screen, as a technician
+    // would; an event the screen does not take, or a screen still open when
+    // they are used up, is unexpected. Returns the screen's result.
+    void answerModal(std::vector<InputEvent> events);
 
     // What happened.
     const std::vector<std::string>& messages() const { return messages_; }

@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QSignalBlocker>
 
-#include "gui/screen_dialogs.h"
 
 namespace gui {
 
@@ -36,12 +35,12 @@ ConfigurationDialog::ConfigurationDialog(Screen& screen, QWidget* parent) : QDia
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        screen_.ok();
+        screen_.handle(core::InputEvent::click("OK"));
         QApplication::restoreOverrideCursor();
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, [this] {
-        screen_.cancel();
+        screen_.handle(core::InputEvent::click("Cancel"));
         reject();
     });
     screen_.setListener([this] { sync(); });
@@ -60,11 +59,5 @@ void ConfigurationDialog::sync()
 
 ConfigurationDialog::~ConfigurationDialog() { screen_.setListener({}); }
 
-void ConfigurationDialog::registerDialog()
-{
-    registerScreenDialog("Configuration", [](core::Screen& s, QWidget* parent) -> QDialog* {
-        return new ConfigurationDialog(static_cast<Screen&>(s), parent);
-    });
-}
 
 } // namespace gui

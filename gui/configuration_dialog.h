@@ -13,11 +13,7 @@ class ConfigurationDialog : public QDialog {
 public:
     ConfigurationDialog(app::ConfigurationScreen& screen, QWidget* parent = nullptr);
     QComboBox* list(app::ConfigurationScreen::List which) const { return lists_[which]; }
-
-    // Registers the dialog for screens of kind "Configuration".
     ~ConfigurationDialog() override;
-
-    static void registerDialog();
 
 private:
     void sync();

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/screen_dialogs.h"
+#include "gui/input_events.h"
 
 namespace gui {
 
@@ -31,13 +31,6 @@ QButtonGroup* buttonRow(QWidget* owner, QGroupBox* box, const std::array<int32_t
         grid->addWidget(b, static_cast<int>(i) / columns, static_cast<int>(i) % columns);
     }
     return group;
-}
-
-// Digit keys of the main keyboard and the keypad alike.
-int digitOf(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return key - Qt::Key_0;
-    return -1;
 }
 
 } // namespace
@@ -88,16 +81,18 @@ GeneratorControlDialog::GeneratorControlDialog(app::GeneratorControlScreen& scre
 
     for (const std::string& line : screen_.timingLines()) list_->addItem(QString::fromStdString(line));
 
+    // A double click is a click on the row and Enter.
     connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        screen_.applyRow(list_->row(item));
+        forward(core::InputEvent::selectRow(list_->row(item) + 1));
+        forward(core::InputEvent::press(core::Key::Enter));
     });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!rendering_) screen_.selectRow(row);
+        if (!rendering_ && row >= 0) forward(core::InputEvent::selectRow(row + 1));
     });
-    connect(patterns_, &QButtonGroup::idClicked, this, [this](int id) { screen_.pressPattern(id); });
-    connect(colours_, &QButtonGroup::idClicked, this, [this](int id) { screen_.pressColour(id); });
-    connect(inversions_, &QButtonGroup::idClicked, this, [this](int id) { screen_.pressInversion(id); });
-    connect(ok_, &QPushButton::clicked, this, [this] { finish(); });
+    for (QButtonGroup* group : {patterns_, colours_, inversions_})
+        connect(group, &QButtonGroup::buttonClicked, this,
+                [this](QAbstractButton* b) { forward(core::InputEvent::click(b->text().toStdString())); });
+    connect(ok_, &QPushButton::clicked, this, [this] { forward(core::InputEvent::click("OK")); });
 
     screen_.setListener([this] { render(); });
     render();
@@ -121,40 +116,31 @@ void GeneratorControlDialog::render() {
     if (screen_.closed() && isVisible()) accept();
 }
 
-void GeneratorControlDialog::finish() {
-    screen_.ok();
-    accept();
+void GeneratorControlDialog::forward(const core::InputEvent& event) {
+    screen_.handle(event);
+    if (screen_.closed() && isVisible()) accept();
 }
 
-void GeneratorControlDialog::reject() { finish(); }
-
-bool GeneratorControlDialog::handleKey(QKeyEvent* event) {
-    const int digit = digitOf(event);
-    if (digit >= 0) {
-        screen_.pressDigit(digit);
-        return true;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        finish();
-        return true;
-    }
-    return false;
-}
+void GeneratorControlDialog::reject() { forward(core::InputEvent::press(core::Key::Escape)); }
 
 void GeneratorControlDialog::keyPressEvent(QKeyEvent* event) {
-    if (handleKey(event)) return;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return;  // no default button
+    const auto e = inputEventOf(event);
+    // Enter belongs to the list; elsewhere the dialog has no default button.
+    if (e && !e->is(core::Key::Enter) && screen_.handle(*e)) {
+        if (screen_.closed()) accept();
+        return;
+    }
+    if (e && e->is(core::Key::Enter)) return;
     QDialog::keyPressEvent(event);
 }
 
 bool GeneratorControlDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            screen_.applySelectedRow();
+        const auto e = inputEventOf(static_cast<QKeyEvent*>(event));
+        if (e && (e->is(core::Key::Enter) || e->digit() >= 0 || e->is(core::Key::Escape))) {
+            forward(*e);
             return true;
         }
-        if (handleKey(key)) return true;
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -175,24 +161,18 @@ AppliancePanelDialog::AppliancePanelDialog(app::AppliancePanel& panel, QWidget* 
     }
     layout->addLayout(grid);
     auto* ok = new QPushButton("OK", this);
-    connect(ok, &QPushButton::clicked, this, [this] { reject(); });
+    connect(ok, &QPushButton::clicked, this, [this] {
+        panel_.handle(core::InputEvent::click("OK"));
+        accept();
+    });
     layout->addWidget(ok);
 }
 
 AppliancePanelDialog::~AppliancePanelDialog() = default;
 
 void AppliancePanelDialog::reject() {
-    panel_.ok();
+    panel_.handle(core::InputEvent::press(core::Key::Escape));
     accept();
-}
-
-void registerGeneratorDialogs() {
-    registerScreenDialog(app::GeneratorControlScreen::kKind, [](core::Screen& s, QWidget* parent) -> QDialog* {
-        return new GeneratorControlDialog(static_cast<app::GeneratorControlScreen&>(s), parent);
-    });
-    registerScreenDialog(app::AppliancePanel::kKind, [](core::Screen& s, QWidget* parent) -> QDialog* {
-        return new AppliancePanelDialog(static_cast<app::AppliancePanel&>(s), parent);
-    });
 }
 
 } // namespace gui

@@ -37,8 +37,7 @@ protected:
 
 private:
     void render();
-    bool handleKey(QKeyEvent* event);
-    void finish();
+    void forward(const core::InputEvent& event);
 
     app::GeneratorControlScreen& screen_;
     QListWidget* list_;
@@ -57,14 +56,12 @@ public:
     AppliancePanelDialog(app::AppliancePanel& panel, QWidget* parent = nullptr);
     ~AppliancePanelDialog() override;
     const std::vector<QPushButton*>& buttons() const { return buttons_; }
-    void reject() override;
+    void reject() override;  // Escape and the window's close go through OK
 
 private:
+    void render();
     app::AppliancePanel& panel_;
     std::vector<QPushButton*> buttons_;
 };
-
-// Makes QtUi::runModal open these dialogs for their screens.
-void registerGeneratorDialogs();
 
 } // namespace gui

@@ -11,7 +11,7 @@
 
 namespace gui {
 
-MainWindow::MainWindow(app::CommandDispatcher& commands, QWidget* parent)
+MainWindow::MainWindow(app::Commands& commands, QWidget* parent)
     : QMainWindow(parent), commands_(commands) {
     setWindowTitle("pelaro");
     move(0, 0);
@@ -37,8 +37,8 @@ MainWindow::MainWindow(app::CommandDispatcher& commands, QWidget* parent)
                 updateCommands();
             });
         }
-        if (id == app::CommandId::Exit) commands_.setHandler(id, [this] { close(); });
     }
+    commands_.setExitAction([this] { close(); });
     for (auto& [title, menu] : menus) connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommands);
 
     QToolBar* tools = addToolBar("Tools");
@@ -75,22 +75,10 @@ void MainWindow::showModel(const QString& name, const QString& fileName) {
 
 void MainWindow::statusLog(const QString& text) { statusBar()->showMessage(text); }
 
-void MainWindow::setKeyAction(const QString& key, std::function<void()> action) {
-    for (QShortcut* s : findChildren<QShortcut*>()) {
-        if (s->key() == QKeySequence(key)) {
-            s->disconnect();
-            connect(s, &QShortcut::activated, this, [this, action] {
-                action();
-                updateCommands();
-            });
-            return;
-        }
-    }
-    auto* shortcut = new QShortcut(QKeySequence(key), this);
-    connect(shortcut, &QShortcut::activated, this, [this, action] {
-        action();
-        updateCommands();
-    });
+void MainWindow::showView() {
+    const app::MainView v = commands_.mainView();
+    showModel(QString::fromStdString(v.modelName), QString::fromStdString(v.fileLine));
+    updateCommands();
 }
 
 } // namespace gui

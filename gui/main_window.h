@@ -4,7 +4,7 @@
 #include <QMainWindow>
 #include <map>
 
-#include "app/command_table.h"
+#include "app/commands.h"
 
 class QAction;
 class QLabel;
@@ -14,7 +14,7 @@ namespace gui {
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(app::CommandDispatcher& commands, QWidget* parent = nullptr);
+    explicit MainWindow(app::Commands& commands, QWidget* parent = nullptr);
 
     // Re-reads every command's enabled state.
     void updateCommands();
@@ -23,12 +23,11 @@ public:
     void showModel(const QString& name, const QString& fileName);
     // One line in the status bar (long operations, generator notices).
     void statusLog(const QString& text);
-
-    // Function keys run these instead of the menu commands where they differ.
-    void setKeyAction(const QString& key, std::function<void()> action);
+    // Shows the model as the commands describe the view.
+    void showView();
 
 private:
-    app::CommandDispatcher& commands_;
+    app::Commands& commands_;
     std::map<app::CommandId, QAction*> actions_;
     QLabel* modelLabel_;
     QLabel* fileLabel_;

@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/screen_dialogs.h"
 
 namespace gui {
 
@@ -57,11 +56,8 @@ ModelSelectionDialog::ModelSelectionDialog(Screen& screen, QWidget* parent) : QD
     layout->addWidget(grid_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
-        screen_.setGridFocus(false);
-        screen_.pressKey(Screen::Key::Enter);
-    });
-    connect(buttons, &QDialogButtonBox::rejected, this, [this] { screen_.pressKey(Screen::Key::Escape); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { screen_.handle(core::InputEvent::click("OK")); });
+    connect(buttons, &QDialogButtonBox::rejected, this, [this] { screen_.handle(core::InputEvent::click("Cancel")); });
 
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { screen_.clickHeader(column + 1); });
@@ -117,7 +113,7 @@ bool ModelSelectionDialog::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             screen_.setGridFocus(true);
-            screen_.pressKey(Screen::Key::Enter);
+            screen_.handle(core::InputEvent::press(core::Key::Enter));
             return true;
         }
     }
@@ -130,10 +126,10 @@ void ModelSelectionDialog::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         screen_.setGridFocus(false);
-        screen_.pressKey(Screen::Key::Enter);
+        screen_.handle(core::InputEvent::press(core::Key::Enter));
         return;
     case Qt::Key_Escape:
-        screen_.pressKey(Screen::Key::Escape);
+        screen_.handle(core::InputEvent::press(core::Key::Escape));
         return;
     case Qt::Key_Tab:
     case Qt::Key_PageUp:
@@ -152,11 +148,5 @@ void ModelSelectionDialog::keyPressEvent(QKeyEvent* event)
 
 ModelSelectionDialog::~ModelSelectionDialog() { screen_.setListener({}); }
 
-void ModelSelectionDialog::registerDialog()
-{
-    registerScreenDialog("ModelSelection", [](core::Screen& s, QWidget* parent) -> QDialog* {
-        return new ModelSelectionDialog(static_cast<Screen&>(s), parent);
-    });
-}
 
 } // namespace gui

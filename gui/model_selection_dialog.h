@@ -19,8 +19,6 @@ public:
 
     ~ModelSelectionDialog() override;
 
-    static void registerDialog();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -4,11 +4,6 @@
 
 namespace ecs {
 
-CommLog& CommLog::instance() {
-    static CommLog log;
-    return log;
-}
-
 bool CommLog::open(const std::string& path) {
     close();
     file_ = platform::openExclusiveForWriting(path);

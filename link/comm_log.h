@@ -1,6 +1,6 @@
 #pragma once
-// The process-wide communication log: one line per transaction, every byte
-// as two lower-case hex digits and a comma, "=> " between frame and answer,
+// The communication log of a link: one line per transaction, every byte as
+// two lower-case hex digits and a comma, "=> " between frame and answer,
 // CR LF after a complete answer.
 #include <cstdint>
 #include <cstdio>
@@ -10,7 +10,11 @@ namespace ecs {
 
 class CommLog {
 public:
-    static CommLog& instance();
+    CommLog() = default;
+    ~CommLog() { close(); }
+    CommLog(const CommLog&) = delete;
+    CommLog& operator=(const CommLog&) = delete;
+
     bool open(const std::string& path);
     void close();
     bool isOpen() const { return file_ != nullptr; }
@@ -19,8 +23,6 @@ public:
     void endAnswer();
 
 private:
-    CommLog() = default;
-    ~CommLog() { close(); }
     std::FILE* file_ = nullptr;
 };
 

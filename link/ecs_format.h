@@ -1,14 +1,13 @@
 #pragma once
-// The monitor command protocol on top of the serial port: a transaction builds
-// a frame from a format record and two parameter bytes, sends it, receives the
-// answer and checks it against the record's response template. The ECS type
-// and the communication log are process-wide.
+// The monitor command protocol on a serial port: a transaction builds a frame
+// from a format record and two parameter bytes, sends it, receives the answer
+// and checks it against the record's response template. The ECS type picks
+// the wire variant; an open communication log records every byte.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "link/ecs_frame.h"
-#include "link/serial_port.h"
 
 namespace core {
 class Ui;
@@ -16,34 +15,31 @@ class Ui;
 
 namespace ecs {
 
-class EcsFormat : public SerialPort {
+class CommLog;
+class SerialPort;
+
+class EcsFormat {
 public:
-    EcsFormat(core::Ui& ui, platform::Clock& clock);
-    ~EcsFormat() override;
+    EcsFormat(SerialPort& port, CommLog& log, core::Ui& ui);
 
     // Exchanges one command. Format 0 is no command and succeeds at once.
     // Format numbers beyond the loaded table give ECS_ERR_FORMAT.
     uint32_t transact(int format, uint8_t b, uint8_t c, const LinkBuffer& source, LinkBuffer& destination);
 
-    static void setEcsType(int type);
-    static int ecsType();
-
-    // Opens "ecs.log" (ECS type 1) or "ecs2.log" in `folder` (empty: the
-    // current directory) and switches logging on; false when it cannot.
-    static bool openLog(const std::string& folder = std::string());
-    static void closeLog();
-    static bool isLogging();
+    // Every value other than 1 is type 2.
+    void setEcsType(int type) { type_ = type == 1 ? 1 : 2; }
+    int ecsType() const { return type_; }
 
     // The format table (loaded with the link description).
+    void setFormats(std::vector<FormatRecord> formats) { formats_ = std::move(formats); }
     size_t formatCount() const { return formats_.size(); }
     const FormatRecord* format(int number) const;
 
-protected:
-    void setFormats(std::vector<FormatRecord> formats) { formats_ = std::move(formats); }
-    core::Ui& ui() { return ui_; }
-
 private:
+    SerialPort& port_;
+    CommLog& log_;
     core::Ui& ui_;
+    int type_ = 1;
     std::vector<FormatRecord> formats_;
     LinkBuffer answer_{};
 };

@@ -3,6 +3,7 @@
 #include "core/record_io.h"
 #include "core/text_format.h"
 #include "core/ui.h"
+#include "link/serial_port.h"
 
 namespace ecs {
 namespace {
@@ -22,8 +23,8 @@ struct EcsRegisters::Target {
     bool twoBytes = false;
 };
 
-EcsRegisters::EcsRegisters(core::Ui& ui, platform::Clock& clock)
-    : EcsFormat(ui, clock), map_(emptyLinkDescription()), blockStart_(1, 0) {}
+EcsRegisters::EcsRegisters(EcsFormat& format, SerialPort& port, core::Ui& ui, platform::Clock& clock)
+    : format_(format), port_(port), ui_(ui), clock_(clock), map_(emptyLinkDescription()), blockStart_(1, 0) {}
 
 int EcsRegisters::loadLinkDescription(const std::string& path) {
     std::vector<uint8_t> bytes;
@@ -42,7 +43,7 @@ int EcsRegisters::loadLinkDescriptionBytes(const uint8_t* data, size_t size) {
     map_ = ok ? std::move(loaded) : emptyLinkDescription();
     // A block image or pending write of the previous map means nothing under the new one.
     resetTransfer();
-    setFormats(map_.formats);
+    format_.setFormats(map_.formats);
     blockStart_.assign(map_.blocks.size(), 0);
     uint32_t start = 0;
     for (size_t k = 0; k < map_.blocks.size(); ++k) {
@@ -132,7 +133,7 @@ uint32_t EcsRegisters::flushPending(const Target& t, bool always) {
     if (!always && pendingFormat_ == t.reg->writeFormat && pendingAddress_ == t.reg->writeAddress &&
         pendingDevice_ == t.device)
         return ECS_OK;
-    const uint32_t r = transact(pendingFormat_, static_cast<uint8_t>(pendingAddress_),
+    const uint32_t r = format_.transact(pendingFormat_, static_cast<uint8_t>(pendingAddress_),
                                 static_cast<uint8_t>(pendingDevice_), image_, scratch_);
     if (r != ECS_OK) return r;
     lastFlags_ = -1;
@@ -153,19 +154,19 @@ uint32_t EcsRegisters::blockRead(Target& t, int32_t& value, int flags) {
         raw = cache_[pos];
         if (t.twoBytes) raw = raw * 256 + cache_[pos + 1];
     } else {
-        const FormatRecord* f = format(reg.readFormat);
+        const FormatRecord* f = format_.format(reg.readFormat);
         if (!f) {
             r = ECS_ERR_FORMAT;
         } else {
-            r = transact(reg.readFormat, reg.readAddress, t.device, image_, image_);
+            r = format_.transact(reg.readFormat, reg.readAddress, t.device, image_, image_);
             raw = image_[pos];
             if (t.twoBytes) {
                 if (reg.readFormat != 0 && f->blockFlag == 1) {
                     raw = raw * 256 + image_[pos + 1];
                 } else if (r == ECS_OK) {
-                    r = transact(reg.readFormat, static_cast<uint8_t>(reg.readAddress + 1), t.device, image_, image_);
+                    r = format_.transact(reg.readFormat, static_cast<uint8_t>(reg.readAddress + 1), t.device, image_, image_);
                     raw = raw * 256 + image_[pos];
-                    ui().message("このケースは検討していない\n計算で値返すのも出来ていない");
+                    ui_.message("このケースは検討していない\n計算で値返すのも出来ていない");
                 }
             }
             cache_ = image_;
@@ -188,7 +189,7 @@ uint32_t EcsRegisters::blockWrite(Target& t, int32_t value, int flags) {
     if (r != ECS_OK) return r;  // the block stays pending
 
     const RegisterRecord& reg = *t.reg;
-    const FormatRecord* f = format(reg.writeFormat);
+    const FormatRecord* f = format_.format(reg.writeFormat);
     if (!f) {
         failed();
         return ECS_ERR_FORMAT;
@@ -222,7 +223,7 @@ uint32_t EcsRegisters::blockWrite(Target& t, int32_t value, int flags) {
         if (!block) {
             image_[0] = high;
             if (cacheHolds) cache_[0] = high;
-            r = transact(reg.writeFormat, address, t.device, image_, scratch_);
+            r = format_.transact(reg.writeFormat, address, t.device, image_, scratch_);
             if (r != ECS_OK) {
                 failed();
                 return r;
@@ -240,7 +241,7 @@ uint32_t EcsRegisters::blockWrite(Target& t, int32_t value, int flags) {
     if (cacheHolds) cache_[cpos] = static_cast<uint8_t>(v & 0xFF);
 
     if (flags & 1) {
-        r = transact(reg.writeFormat, address, t.device, image_, scratch_);
+        r = format_.transact(reg.writeFormat, address, t.device, image_, scratch_);
         if (r != ECS_OK) {
             failed();
             return r;
@@ -257,11 +258,11 @@ uint32_t EcsRegisters::blockWrite(Target& t, int32_t value, int flags) {
 }
 
 void EcsRegisters::setSlowTimeout(bool slow) {
-    if (slow) configure(kMonitorBaud, kMonitorByteSize, kNoParity, kOneStopBit, kSlowTimeoutMs);
+    if (slow) port_.configure(kMonitorBaud, kMonitorByteSize, kNoParity, kOneStopBit, kSlowTimeoutMs);
 }
 
 void EcsRegisters::restoreTimeout() {
-    configure(kMonitorBaud, kMonitorByteSize, kNoParity, kOneStopBit, kNormalTimeoutMs);
+    port_.configure(kMonitorBaud, kMonitorByteSize, kNoParity, kOneStopBit, kNormalTimeoutMs);
 }
 
 uint32_t EcsRegisters::readRegister(uint16_t code, int32_t& value, int flags) {
@@ -274,8 +275,8 @@ uint32_t EcsRegisters::readRegister(uint16_t code, int32_t& value, int flags) {
     setSlowTimeout(t.group->kind == GroupRecord::kSlowKind);
     uint32_t r = blockRead(t, value, flags);
     if (r != ECS_OK) r = blockRead(t, value, flags);
-    if (r != ECS_OK && ecsType() == 2)
-        ui().message(core::strf("ECS2 ERROR Code :%02X", static_cast<unsigned>(static_cast<int16_t>(r - 0x1000))));
+    if (r != ECS_OK && format_.ecsType() == 2)
+        ui_.message(core::strf("ECS2 ERROR Code :%02X", static_cast<unsigned>(static_cast<int16_t>(r - 0x1000))));
     restoreTimeout();
     return r;
 }
@@ -287,8 +288,8 @@ uint32_t EcsRegisters::writeRegister(uint16_t code, int32_t value, int flags) {
     setSlowTimeout(t.group->kind == GroupRecord::kSlowKind);
     uint32_t r = blockWrite(t, value, flags);
     if (r != ECS_OK) r = blockWrite(t, value, flags);
-    if (r != ECS_OK && r != ECS_ERR_LINK && ecsType() == 2)
-        ui().message(core::strf("ECS2 ERROR Code :%02X", static_cast<unsigned>(static_cast<int16_t>(r - 0x1000))));
+    if (r != ECS_OK && r != ECS_ERR_LINK && format_.ecsType() == 2)
+        ui_.message(core::strf("ECS2 ERROR Code :%02X", static_cast<unsigned>(static_cast<int16_t>(r - 0x1000))));
     restoreTimeout();
     return r;
 }

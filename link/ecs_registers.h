@@ -4,20 +4,25 @@
 // block writes, and the fixed register sequences of the service screens.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "link/ecs_format.h"
 #include "link/link_description.h"
-#include "link/service_lists.h"
+#include "link/register_access.h"
+
+namespace core { class Ui; }
+namespace platform { class Clock; }
 
 namespace ecs {
 
-// Flags of readRegister / writeRegister.
-constexpr int kAskMonitor = 1;  // read: never answer from the cache
-constexpr int kSendNow = 1;     // write: send now rather than with the next block
+class SerialPort;
 
-class EcsRegisters : public EcsFormat {
+// The name of the 100 ms steps a "Timer" register waits in the sequences.
+inline constexpr const char* kWaitRegisterTimer = "register timer";
+
+class EcsRegisters final : public RegisterAccess {
 public:
-    EcsRegisters(core::Ui& ui, platform::Clock& clock);
+    EcsRegisters(EcsFormat& format, SerialPort& port, core::Ui& ui, platform::Clock& clock);
 
     // Replaces the register map with the file's. 1 when the file was read and
     // accepted; 0 otherwise, leaving the empty map (never a half-loaded one).
@@ -25,44 +30,38 @@ public:
     int loadLinkDescription(const std::string& path);
     // The same from bytes already in memory.
     int loadLinkDescriptionBytes(const uint8_t* data, size_t size);
+    // Back to the empty map: no command of an earlier model can be sent.
+    void clearLinkDescription() { loadLinkDescriptionBytes(nullptr, 0); }
 
-    uint32_t readRegister(uint16_t code, int32_t& value, int flags);
-    uint32_t writeRegister(uint16_t code, int32_t value, int flags);
+    uint32_t readRegister(uint16_t code, int32_t& value, int flags) override;
+    uint32_t writeRegister(uint16_t code, int32_t value, int flags) override;
+    std::string registerName(uint16_t code) const override;
+    int32_t groupMax(uint16_t code) const override;
+    int32_t groupMin(uint16_t code) const override;
+    void selectMode(int mode) override;
+    void resetTransfer() override;
+
+    uint32_t serviceEntry(const ChassisSequences& chassis) override;
+    uint32_t serviceExit(const ChassisSequences& chassis) override;
+    uint32_t powerOn(const ChassisSequences& chassis) override;
+    uint32_t powerOff(const ChassisSequences& chassis) override;
+    uint32_t standardPreSequence(const StandardList& startList) override;
+    uint32_t standardPostSequence(const StandardList& endList) override;
+
+    bool monitorNotConnected() const override { return monitorNotConnected_; }
+    void setMonitorNotConnected(bool on) { monitorNotConnected_ = on; }
+    int ecsType() const override { return format_.ecsType(); }
 
     // The register record of `code`, or null when the code lies beyond the map.
     const RegisterRecord* registerRecord(uint16_t code) const;
-    // Its name, "" when the code lies beyond the map.
-    std::string registerName(uint16_t code) const;
-
     size_t groupCount() const { return map_.groups.size(); }
     // A copy of group `number` (an all-zero record when out of range).
     GroupRecord group(int number) const;
     bool setGroup(int number, const GroupRecord& record);
-    // The limits of the register's group (0 for a code beyond the map).
-    int32_t groupMax(uint16_t code) const;
-    int32_t groupMin(uint16_t code) const;
     size_t blockCount() const { return map_.blocks.size(); }
     size_t registerCount() const { return map_.registers.size(); }
-
-    // Forgets the block image state, the read cache and any pending write.
-    void resetTransfer();
-    // Points every per-mode group at mode k. Nothing is sent.
-    void selectMode(int mode);
     // Whether a deferred write waits for the next access to another block.
     bool writePending() const { return (lastFlags_ & 1) == 0 && neverWritten_ == 0; }
-
-    // The fixed sequences; they report failures through the Ui themselves.
-    // serviceEntry sets or clears the monitor-not-connected flag.
-    uint32_t serviceEntry(const ChassisSequences& chassis);
-    uint32_t serviceExit(const ChassisSequences& chassis);
-    uint32_t powerOn(const ChassisSequences& chassis);
-    uint32_t powerOff(const ChassisSequences& chassis);
-    uint32_t standardPreSequence(const StandardList& startList);
-    uint32_t standardPostSequence(const StandardList& endList);
-
-    // Set when the service-entry sequence cannot reach the monitor.
-    bool monitorNotConnected() const { return monitorNotConnected_; }
-    void setMonitorNotConnected(bool on) { monitorNotConnected_ = on; }
 
 private:
     struct Target;
@@ -79,6 +78,11 @@ private:
     uint32_t writeSpecial(uint16_t code, int32_t value, const char* failureText);
     uint32_t runServiceList(const ServiceList& list, bool entry);
     uint32_t runStandardList(const StandardList& list);
+
+    EcsFormat& format_;
+    SerialPort& port_;
+    core::Ui& ui_;
+    platform::Clock& clock_;
 
     LinkDescription map_;
     std::vector<uint16_t> blockStart_;

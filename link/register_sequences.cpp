@@ -1,6 +1,5 @@
 // The fixed register sequences of the service screens: entering and leaving
 // service mode, power on and off, and the standard start and end lists.
-#include "core/record_io.h"
 #include "core/ui.h"
 #include "link/ecs_registers.h"
 #include "platform/clock.h"
@@ -16,40 +15,10 @@ const char* const kSyntaxErrorAgain = " ECS syntax Error   NG! NG! NG! ";
 const char* const kCannotConnect = " Can't connect the Monitor ! \n Check Bus line and condition! ";
 const char* const kBusNg = " Bus is NG ! \n Check connection . ";
 
-ServiceList serviceListFrom(core::RecordReader& r, size_t codes, size_t values) {
-    ServiceList list;
-    for (size_t i = 0; i < kServiceListLength; ++i) {
-        list.codes[i] = r.u16At(codes + 2 * i);
-        list.values[i] = r.i16At(values + 2 * i);
-    }
-    return list;
-}
-
 } // namespace
 
-ChassisSequences chassisSequencesFrom(const uint8_t* chassisRecord, size_t size) {
-    core::RecordReader r(chassisRecord, chassisRecord ? size : 0);
-    ChassisSequences c;
-    c.entry = serviceListFrom(r, kChassisEntryCodes, kChassisEntryValues);
-    c.exit = serviceListFrom(r, kChassisExitCodes, kChassisExitValues);
-    c.powerRegister = r.u16At(kChassisPowerRegister);
-    c.keyRegister = r.u16At(kChassisKeyRegister);
-    c.umtRegister = r.u16At(kChassisUmtRegister);
-    return c;
-}
-
-StandardList standardListFrom(const uint8_t* standardBlock, size_t size, size_t offset) {
-    core::RecordReader r(standardBlock, standardBlock ? size : 0);
-    StandardList list;
-    for (size_t i = 0; i < list.size(); ++i) {
-        list[i].code = r.i32At(offset + 8 * i);
-        list[i].value = r.i32At(offset + 8 * i + 4);
-    }
-    return list;
-}
-
 void EcsRegisters::waitSteps(int32_t steps) {
-    for (int32_t i = 0; i < steps; ++i) clock().sleepMs(kTimerStepMs, "register timer");
+    for (int32_t i = 0; i < steps; ++i) clock_.sleepMs(kTimerStepMs, kWaitRegisterTimer);
 }
 
 bool EcsRegisters::isTimer(uint16_t code) const { return registerName(code) == "Timer"; }
@@ -62,17 +31,17 @@ bool EcsRegisters::nameStartsWith(uint16_t code, char c) const {
 uint32_t EcsRegisters::writeSpecial(uint16_t code, int32_t value, const char* failureText) {
     if (code == 0) return ECS_OK;
     const uint32_t r = writeRegister(code, value, kSendNow);
-    if (r != ECS_OK) ui().message(failureText);
+    if (r != ECS_OK) ui_.message(failureText);
     return r;
 }
 
 uint32_t EcsRegisters::runServiceList(const ServiceList& list, bool entry) {
     auto linkLost = [&]() {
         if (entry) {
-            ui().message(kCannotConnect);
+            ui_.message(kCannotConnect);
             monitorNotConnected_ = true;
         } else {
-            ui().message(kBusNg);
+            ui_.message(kBusNg);
         }
         return ECS_ERR_LINK;
     };
@@ -83,7 +52,7 @@ uint32_t EcsRegisters::runServiceList(const ServiceList& list, bool entry) {
         if (isTimer(code)) waitSteps(value);
         if (value >= kGuardedBelow) {
             const uint32_t r = writeRegister(code, value, kSendNow);
-            if (r == ECS_ERR_FORMAT) ui().message(kSyntaxError);
+            if (r == ECS_ERR_FORMAT) ui_.message(kSyntaxError);
             if (r == ECS_ERR_LINK) return linkLost();
             ++i;
             continue;
@@ -103,7 +72,7 @@ uint32_t EcsRegisters::runServiceList(const ServiceList& list, bool entry) {
                     writeRegister(list.codes[k], list.values[k], kSendNow);
             }
             r = writeRegister(code, value, kSendNow);
-            if (r == ECS_ERR_FORMAT) ui().message(kSyntaxErrorAgain);
+            if (r == ECS_ERR_FORMAT) ui_.message(kSyntaxErrorAgain);
         }
         if (r == ECS_ERR_LINK) return linkLost();
         // A target at or before this entry would loop for ever.
@@ -150,9 +119,9 @@ uint32_t EcsRegisters::runStandardList(const StandardList& list) {
             }
             r = writeRegister(code, pair.value, kSendNow);
         }
-        if (r == ECS_ERR_FORMAT) ui().message(kSyntaxError);
+        if (r == ECS_ERR_FORMAT) ui_.message(kSyntaxError);
         if (r == ECS_ERR_LINK) {
-            ui().message(kBusNg);
+            ui_.message(kBusNg);
             return ECS_ERR_LINK;
         }
     }

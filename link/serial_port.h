@@ -31,7 +31,7 @@ platform::SerialTimeouts monitorTimeouts(int baud, uint32_t timeoutMs);
 class SerialPort {
 public:
     explicit SerialPort(platform::Clock& clock);
-    virtual ~SerialPort();
+    ~SerialPort();
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 

@@ -5,6 +5,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "link/service_lists.h"
+#include "modeldb/chassis_layout.h"
 
 namespace modeldb {
 
@@ -94,37 +98,62 @@ struct ModelImage {
     void reset();
 };
 
-constexpr size_t kChassisSize = 2420;
+// One entry of the failure screen's table: a register and the names of its bits.
+struct FailureEntry {
+    int16_t code = 0;
+    std::array<std::string, chassis::kFailureBits> bitNames{};
+};
+
+// A slider register and the register written with it.
+struct LinkedRegister {
+    int16_t slider = 0;
+    int16_t paired = 0;
+};
 
 struct ChassisRecord {
     std::string standardFile;
-    std::array<int16_t, 5> timingRegisters{};  // sync kind, H pol, V pol, H freq x10, V freq x100
+    std::array<int16_t, 5> timingRegisters{};   // sync kind, H pol, V pol, H freq x10, V freq x100
     std::array<int16_t, 64> specialRegisters{}; // bytes 300..427
     uint8_t factoryPresetAvailable = 0;
     uint8_t maintenanceAvailable = 0;
+    uint8_t showDegauss = 0;
+    uint8_t showAging = 0;
+    uint8_t showPower = 0;
     int16_t failureAvailable = 0;
-    std::array<int16_t, 10> entryCodes{};
-    std::array<int16_t, 10> entryValues{};
-    std::array<int16_t, 10> exitCodes{};
-    std::array<int16_t, 10> exitValues{};
+    int16_t polarityGroup = 0;
+    std::vector<FailureEntry> failureTable;      // up to the first code 0
+    std::vector<LinkedRegister> linkedRegisters; // up to the first slider code 0
+    ecs::ChassisSequences sequences;             // service lists, power, key and UMT registers
     std::string procedureFolder;
     int16_t settleWait = 0;  // steps of 100 ms, used only when 0..255
-    std::array<int16_t, 30> panelButtons{};
-    // The whole record as read, for the fields other screens interpret.
-    std::array<uint8_t, kChassisSize> raw{};
+    std::array<int16_t, chassis::kPanelButtonCount> panelButtons{};
 
     // The special register code stored at byte `offset` (300..426) of the record.
     int16_t specialRegister(size_t offset) const;
-    int16_t nFactRegister() const { return specialRegister(306); }
-    int16_t nUserRegister() const { return specialRegister(312); }
-    int16_t sSaveRegister() const { return specialRegister(320); }
-    int16_t restoreRegister() const { return specialRegister(326); }
-    int16_t eUmtRegister() const { return specialRegister(330); }
-    int16_t elapsedHighRegister() const { return specialRegister(352); }
-    int16_t elapsedLowRegister() const { return specialRegister(354); }
-    int16_t powerRegister() const { return specialRegister(400); }
-    int16_t keyRegister() const { return specialRegister(402); }
-    int16_t umtRegister() const { return specialRegister(404); }
+    int16_t userSaveRegister() const { return specialRegister(chassis::kUserSave); }
+    int16_t colorSaveRegister() const { return specialRegister(chassis::kColorSave); }
+    int16_t audioSaveRegister() const { return specialRegister(chassis::kAudioSave); }
+    int16_t nFactRegister() const { return specialRegister(chassis::kNFact); }
+    int16_t ablRegister() const { return specialRegister(chassis::kAbl); }
+    int16_t hFrequencyRegister() const { return specialRegister(chassis::kHFrequency); }
+    int16_t nUserRegister() const { return specialRegister(chassis::kNUser); }
+    int16_t vFrequencyRegister() const { return specialRegister(chassis::kVFrequency); }
+    int16_t syncPolarityRegister() const { return specialRegister(chassis::kSyncPolarity); }
+    int16_t modeNumberRegister() const { return specialRegister(chassis::kModeNumber); }
+    int16_t sSaveRegister() const { return specialRegister(chassis::kServiceSave); }
+    int16_t monitorIdRegister() const { return specialRegister(chassis::kMonitorId); }
+    int16_t factoryIdRegister() const { return specialRegister(chassis::kFactoryId); }
+    int16_t restoreRegister() const { return specialRegister(chassis::kRestore); }
+    int16_t degaussRegister() const { return specialRegister(chassis::kDegauss); }
+    int16_t eUmtRegister() const { return specialRegister(chassis::kEUmt); }
+    int16_t agingRegister() const { return specialRegister(chassis::kAging); }
+    // Factory-preset register i (0..7).
+    int16_t factoryPresetRegister(size_t i) const;
+    int16_t elapsedHighRegister() const { return specialRegister(chassis::kElapsedHigh); }
+    int16_t elapsedLowRegister() const { return specialRegister(chassis::kElapsedLow); }
+    int16_t powerRegister() const { return static_cast<int16_t>(sequences.powerRegister); }
+    int16_t keyRegister() const { return static_cast<int16_t>(sequences.keyRegister); }
+    int16_t umtRegister() const { return static_cast<int16_t>(sequences.umtRegister); }
     void reset() { *this = ChassisRecord{}; }
 };
 
@@ -147,14 +176,9 @@ struct DataGroup {
     int registerCode(size_t item) const { return page * 256 + itemLow[item & 0xFF]; }
 };
 
-struct RegisterValue {
-    int32_t code = 0;
-    int32_t value = 0;
-};
-
 struct StandardBlock {
-    std::array<RegisterValue, 10> startList{};
-    std::array<RegisterValue, 10> endList{};
+    ecs::StandardList startList{};
+    ecs::StandardList endList{};
     int32_t groupCount = 0;
     std::array<DataGroup, kMaxDataGroups> groups{};
     std::string linkDescriptionFile;

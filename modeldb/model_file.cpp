@@ -83,8 +83,15 @@ void ModelImage::reset()
 
 int16_t ChassisRecord::specialRegister(size_t offset) const
 {
-    if (offset < 300 || offset + 2 > 428 || (offset & 1)) return 0;
-    return specialRegisters[(offset - 300) / 2];
+    const size_t first = chassis::kSpecialRegisters;
+    if (offset < first || offset + 2 > first + 2 * specialRegisters.size() || (offset & 1)) return 0;
+    return specialRegisters[(offset - first) / 2];
+}
+
+int16_t ChassisRecord::factoryPresetRegister(size_t i) const
+{
+    if (i >= chassis::kFactoryPresetCount) return 0;
+    return specialRegister(chassis::kFactoryPresets + 2 * i);
 }
 
 ModelTiming decodeTiming(const uint8_t* record, size_t size)
@@ -174,26 +181,56 @@ bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image)
     return true;
 }
 
+namespace {
+
+ecs::ServiceList serviceList(core::RecordReader& r, size_t codes, size_t values)
+{
+    ecs::ServiceList list;
+    for (size_t i = 0; i < ecs::kServiceListLength; ++i) {
+        list.codes[i] = r.u16At(codes + 2 * i);
+        list.values[i] = r.i16At(values + 2 * i);
+    }
+    return list;
+}
+
+} // namespace
+
 void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& c)
 {
+    using namespace chassis;
     c.reset();
-    core::RecordReader r(bytes.data(), std::min(bytes.size(), kChassisSize));
-    r.bytesAt(0, c.raw.data(), kChassisSize);
-    c.standardFile = r.textAt(0, kNameField);
-    for (size_t k = 0; k < 5; ++k) c.timingRegisters[k] = r.i16At(232 + 2 * k);
-    for (size_t k = 0; k < c.specialRegisters.size(); ++k) c.specialRegisters[k] = r.i16At(300 + 2 * k);
-    c.factoryPresetAvailable = r.u8At(451);
-    c.maintenanceAvailable = r.u8At(452);
-    c.failureAvailable = r.i16At(696);
-    for (size_t k = 0; k < 10; ++k) {
-        c.entryCodes[k] = r.i16At(1556 + 2 * k);
-        c.entryValues[k] = r.i16At(1576 + 2 * k);
-        c.exitCodes[k] = r.i16At(1600 + 2 * k);
-        c.exitValues[k] = r.i16At(1620 + 2 * k);
+    core::RecordReader r(bytes.data(), std::min(bytes.size(), kSize));
+    c.standardFile = r.textAt(kStandardFile, kNameField);
+    for (size_t k = 0; k < c.timingRegisters.size(); ++k) c.timingRegisters[k] = r.i16At(kTimingRegisters + 2 * k);
+    for (size_t k = 0; k < c.specialRegisters.size(); ++k) c.specialRegisters[k] = r.i16At(kSpecialRegisters + 2 * k);
+    c.factoryPresetAvailable = r.u8At(kFactoryPresetAvailable);
+    c.maintenanceAvailable = r.u8At(kMaintenanceAvailable);
+    c.showDegauss = r.u8At(kShowDegauss);
+    c.showAging = r.u8At(kShowAging);
+    c.showPower = r.u8At(kShowPower);
+    c.failureAvailable = r.i16At(kFailureAvailable);
+    c.polarityGroup = r.i16At(kPolarityGroup);
+    for (size_t e = 0; e < kFailureEntries; ++e) {
+        const size_t at = kFailureTable + e * kFailureEntrySize;
+        FailureEntry entry;
+        entry.code = r.i16At(at);
+        if (entry.code == 0) break;
+        for (size_t b = 0; b < kFailureBits; ++b) entry.bitNames[b] = r.textAt(at + 2 + b * kFailureBitName, kFailureBitName);
+        c.failureTable.push_back(entry);
     }
-    c.procedureFolder = r.textAt(1640, kNameField);
-    c.settleWait = r.i16At(1656);
-    for (size_t k = 0; k < c.panelButtons.size(); ++k) c.panelButtons[k] = r.i16At(2076 + 2 * k);
+    for (size_t k = 0; k < kLinkedPairs; ++k) {
+        LinkedRegister pair{r.i16At(kLinkedRegisters + 4 * k), r.i16At(kLinkedRegisters + 4 * k + 2)};
+        if (pair.slider == 0) break;
+        c.linkedRegisters.push_back(pair);
+    }
+    c.sequences.entry = serviceList(r, kEntryCodes, kEntryValues);
+    c.sequences.exit = serviceList(r, kExitCodes, kExitValues);
+    c.sequences.powerRegister = r.u16At(kPower);
+    c.sequences.keyRegister = r.u16At(kKey);
+    c.sequences.umtRegister = r.u16At(kUmt);
+    c.procedureFolder = r.textAt(kProcedureFolder, kNameField);
+    c.settleWait = r.i16At(kSettleWait);
+    for (size_t k = 0; k < c.panelButtons.size(); ++k) c.panelButtons[k] = r.i16At(kPanelButtons + 2 * k);
 }
 
 void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s)
@@ -202,7 +239,7 @@ void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s)
     if (bytes.size() <= kStandardPreamble) return;
     core::RecordReader r(bytes.data() + kStandardPreamble,
                          std::min(bytes.size() - kStandardPreamble, kStandardBlockSize));
-    for (size_t k = 0; k < 10; ++k) {
+    for (size_t k = 0; k < s.startList.size(); ++k) {
         s.startList[k] = {r.i32At(8 * k), r.i32At(8 * k + 4)};
         s.endList[k] = {r.i32At(80 + 8 * k), r.i32At(84 + 8 * k)};
     }
@@ -278,8 +315,11 @@ int loadModel(ModelData& data, const std::string& home, const std::string& model
     decodeStandardFile(bytes, data.standard);
 
     data.linkDescriptionFile = data.standard.linkDescriptionFile;
-    if (data.linkDescriptionFile.empty() || !loadLinkDescription ||
-        loadLinkDescription(dataFilePath(home, data.linkDescriptionFile)) != 1) {
+    // A block that names no file still replaces the link's map (with the empty
+    // one), so no command of the previous model reaches this monitor.
+    const std::string path =
+        data.linkDescriptionFile.empty() ? std::string() : dataFilePath(home, data.linkDescriptionFile);
+    if (!loadLinkDescription || loadLinkDescription(path) != 1 || data.linkDescriptionFile.empty()) {
         ui.message("No bus Files");
         data.linkDescriptionFile.clear();
         return 0;

@@ -23,7 +23,7 @@ void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& standa
 ModelTiming decodeTiming(const uint8_t* record, size_t size);
 
 // Loads a link description file into the monitor link; 1 when the file could
-// be opened.
+// be opened. An empty path loads nothing and leaves the link's map empty.
 using LinkDescriptionLoader = std::function<int(const std::string& path)>;
 
 // The path of `name` in the data folder below `home` (case-insensitive match

@@ -106,24 +106,61 @@ void ModelSelection::selectModel(int row)
     changed();
 }
 
-void ModelSelection::pressKey(Key key)
+bool ModelSelection::handle(const core::InputEvent& e)
 {
-    switch (key) {
-    case Key::Tab: gridFocus_ = true; break;
-    case Key::PageUp: gridFocus_ = true; currentRow_ = std::max(1, currentRow_ - 10); break;
-    case Key::PageDown: gridFocus_ = true; currentRow_ = std::min(dataRows(), currentRow_ + 10); break;
-    case Key::Up: gridFocus_ = true; currentRow_ = std::max(1, currentRow_ - 1); break;
-    case Key::Down: gridFocus_ = true; currentRow_ = std::min(dataRows(), currentRow_ + 1); break;
-    case Key::Enter:
-        if (gridFocus_) {
-            selectModel(currentRow_);
-            return;
-        }
-        close(Ok);
-        return;
-    case Key::Escape: close(Cancel); return;
+    using core::Key;
+    if (e.kind == core::InputEvent::Kind::Row) {
+        if (e.row < 1 || e.row > dataRows()) return false;
+        gridFocus_ = true;
+        setCurrentCell(e.row, currentColumn_);
+        return true;
     }
+    if (e.isClick("OK")) {
+        close(Ok);
+        return true;
+    }
+    if (e.isClick("Cancel") || e.is(Key::Escape)) {
+        close(Cancel);
+        return true;
+    }
+    if (e.is(Key::Enter)) {
+        if (gridFocus_) selectModel(currentRow_);
+        else close(Ok);
+        return true;
+    }
+    if (e.is(Key::Tab)) gridFocus_ = true;
+    else if (e.is(Key::PageUp)) gridFocus_ = true, currentRow_ = std::max(1, currentRow_ - 10);
+    else if (e.is(Key::PageDown)) gridFocus_ = true, currentRow_ = std::min(dataRows(), currentRow_ + 10);
+    else if (e.is(Key::Up)) gridFocus_ = true, currentRow_ = std::max(1, currentRow_ - 1);
+    else if (e.is(Key::Down)) gridFocus_ = true, currentRow_ = std::min(dataRows(), currentRow_ + 1);
+    else return false;
     changed();
+    return true;
+}
+
+core::ScreenView ModelSelection::view() const
+{
+    core::ScreenView v;
+    v.title = "Model Sel";
+    v.field("Model", caption_);
+    core::ScreenView::List grid{"models", {}, currentRow_ - 1};
+    for (int r = 1; r <= entryCount(); ++r) {
+        const ModelEntry& e = entries_[static_cast<size_t>(r - 1)];
+        grid.lines.push_back(core::strf("%3s  %-19s %-8s %-16s %-5s %s", cell(r, 0).c_str(), e.modelName.c_str(),
+                                        e.chassisName.c_str(), e.customerName.c_str(), e.firmwareName.c_str(),
+                                        e.description.c_str()));
+    }
+    v.lists.push_back(std::move(grid));
+    v.buttons = {{"OK"}, {"Cancel"}};
+    v.keys = {"Enter", "Escape", "Tab", "Up", "Down", "PageUp", "PageDown", "row=N"};
+    return v;
+}
+
+int ModelSelection::rowOf(const std::string& name) const
+{
+    for (int r = 1; r <= entryCount(); ++r)
+        if (entries_[static_cast<size_t>(r - 1)].modelName == name) return r;
+    return 0;
 }
 
 } // namespace modeldb

@@ -34,11 +34,11 @@ public:
     static constexpr int kMinRows = 20;
     static const GridColumn kGrid[kColumns];
 
-    enum class Key { Tab, PageUp, PageDown, Up, Down, Enter, Escape };
     enum Result { Ok = 1, Cancel = 2 };
 
     ModelSelection(std::string home, core::Ui& ui, ModelSelectionHost& host);
-    std::string kind() const override { return "ModelSelection"; }
+    static constexpr const char* kKind = "ModelSelection";
+    std::string kind() const override { return kKind; }
 
     // Builds the list, fills the grid, selects row 1 and focuses the grid.
     void open();
@@ -69,7 +69,14 @@ public:
     // beyond the list select nothing.
     void selectModel(int row);
 
-    void pressKey(Key key);
+    // Keys: Tab, PageUp, PageDown, Up and Down move in the grid (and give it
+    // the focus); Enter selects the current row while the grid has the
+    // focus and is OK otherwise; Escape cancels. A row event moves to that
+    // row as a click does; "OK" and "Cancel" are the buttons.
+    bool handle(const core::InputEvent& event) override;
+    core::ScreenView view() const override;
+    // The row of the model named `name` (exact), 0 when the list has none.
+    int rowOf(const std::string& name) const;
 
 private:
     void sortBy(int column);

@@ -40,7 +40,7 @@ void AppState::startApplicationState()
     modelName_ = profile_.getString("PREV_QX");
     modelFile_ = profile_.getString("PREV_file");
     document_.loadModel(modelFile_);
-    expert_ = true;
+    flags_.expert = true;
 }
 
 void AppState::openGenerator()
@@ -69,7 +69,7 @@ void AppState::applyConfiguration(const PortConfiguration& config)
 void AppState::setEcsType(int ecsType)
 {
     ecsType_ = ecsType == 1 ? 1 : 2;
-    ecs::EcsLink::setEcsType(ecsType_);
+    if (document_.hasLink()) document_.link().setEcsType(ecsType_);
 }
 
 void AppState::applyEcsType(int ecsType)

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/state/generator_layer.h"
+#include "app/state/screen_context.h"
 #include "app/state/model_document.h"
 #include "app/state/profile.h"
 #include "modeldb/model_selection.h"
@@ -44,7 +45,7 @@ public:
     void loadModel(const std::string& modelFile) override;
 
     int ecsType() const { return ecsType_; }
-    // Sets the type in the link (every value other than 1 is type 2).
+    // Sets the type of the link (every value other than 1 is type 2).
     void setEcsType(int ecsType);
     const PortConfiguration& configuration() const { return config_; }
     int ecsPort() const { return config_.ecsPort; }
@@ -64,12 +65,8 @@ public:
     // which the service-entry sequence sets and clears.
     bool monitorNotConnected() { return document_.hasLink() && document_.link().monitorNotConnected(); }
     void setMonitorNotConnected(bool on) { if (document_.hasLink()) document_.link().setMonitorNotConnected(on); }
-    bool expert() const { return expert_; }
-    void setExpert(bool on) { expert_ = on; }
-    uint16_t debugState() const { return debugState_; }
-    void setDebugState(uint16_t state) { debugState_ = state; }
-    bool debugFlag() const { return debugFlag_; }
-    void setDebugFlag(bool on) { debugFlag_ = on; }
+    AppFlags& flags() { return flags_; }
+    const AppFlags& flags() const { return flags_; }
 
 private:
     void openGenerator();
@@ -83,9 +80,7 @@ private:
     int ecsType_ = 2;
     std::string modelName_;
     std::string modelFile_;
-    bool expert_ = false;
-    uint16_t debugState_ = 0;
-    bool debugFlag_ = false;
+    AppFlags flags_;
 };
 
 } // namespace appstate

@@ -1,44 +1,37 @@
 #include <gtest/gtest.h>
 
-#include "siggen/tests/recording_driver.h"
 #include "app/generator_control_screen.h"
 #include "app/screen_open_handling.h"
-#include "core/test_ui.h"
-#include "fake_generator_model.h"
-#include "platform/clock.h"
+#include "screen_fixture.h"
 
 using namespace app;
-using siggen::DriverLog;
-using siggen::RecordingDriver;
+using app::testing::RegisterWrite;
 
 namespace {
 
 const char* kSyntax = " ECS syntax Error   NG! NG! NG! ";
 const char* kNoMonitor = " Can't connect the Monitor ! \n Check Bus line and condition! ";
 
-struct Control : ::testing::Test {
-    core::TestUi ui;
-    platform::FakeClock clock;
-    siggen::SignalGenerator sg{ui, clock};
-    DriverLog driver;
-    FakeGeneratorModel model{12};
-
-    void useKind(int kind) {
-        sg.installDriver(kind, std::make_unique<RecordingDriver>(driver));
-        sg.SgSelect(kind, 1, 0);
-    }
+struct Control : ::testing::Test, app::testing::ScreenFixture {
     void SetUp() override {
         useKind(0);
         sg.SgResetDefault();  // as at start-up
-        driver = DriverLog{};
+        driver = siggen::DriverLog{};
     }
+    // The timing names the generator was sent, in order.
+    std::vector<std::string> sent() const {
+        std::vector<std::string> names;
+        for (const auto& t : driver.timings) names.push_back(t.name);
+        return names;
+    }
+    std::string& presetName(int index) { return model.image.presets[static_cast<size_t>(index)].name; }
 };
 
 } // namespace
 
 TEST_F(Control, OpeningListsThePresetsAndChecksTheDefaults) {
-    model.names[1] = "1024x768 @ 85Hz";
-    GeneratorControlScreen screen(model, sg, ui);
+    presetName(1) = "1024x768 @ 85Hz";
+    GeneratorControlScreen screen(context);
     screen.open();
     EXPECT_EQ(screen.modelName(), "CM-17X");
     ASSERT_EQ(screen.timingLines().size(), 12u);
@@ -63,11 +56,11 @@ TEST_F(Control, ButtonsInTheirOrder) {
 }
 
 TEST_F(Control, ApplyingARowSendsItsTimingOnceAndShowsItsNumber) {
-    GeneratorControlScreen screen(model, sg, ui);
+    GeneratorControlScreen screen(context);
     screen.open();
     screen.pressPattern(5);  // leaves patternOnly set
     screen.applyRow(2);
-    EXPECT_EQ(model.selected, std::vector<int>{3});
+    EXPECT_EQ(sent(), (std::vector<std::string>{"VGA Graphics", "Timing 3"}));  // the pattern, then row 3
     ASSERT_EQ(driver.applies(), 2u);
     EXPECT_EQ(driver.timings[1].name, "Timing 3");
     EXPECT_FALSE(driver.patternOnly[1]);
@@ -85,11 +78,11 @@ TEST_F(Control, ApplyingARowSendsItsTimingOnceAndShowsItsNumber) {
 
     screen.selectRow(4);
     screen.applySelectedRow();  // Enter in the list
-    EXPECT_EQ(model.selected.back(), 5);
+    EXPECT_EQ(sent().back(), "Timing 5");
 }
 
 TEST_F(Control, SameButtonTwiceSendsNothingTheSecondTime) {
-    GeneratorControlScreen screen(model, sg, ui);
+    GeneratorControlScreen screen(context);
     screen.open();
     screen.pressPattern(0);  // pattern 0 is in force after the reset
     EXPECT_EQ(driver.applies(), 0u);
@@ -115,85 +108,83 @@ TEST_F(Control, SameButtonTwiceSendsNothingTheSecondTime) {
 }
 
 TEST_F(Control, DigitKeysApplyRowsOneToTenWithZeroForTen) {
-    GeneratorControlScreen screen(model, sg, ui);
+    GeneratorControlScreen screen(context);
     screen.open();
     screen.pressDigit(0);
-    EXPECT_EQ(model.selected, std::vector<int>{10});
+    EXPECT_EQ(sent(), std::vector<std::string>{"Timing 10"});
     EXPECT_EQ(screen.selectedRow(), 9);
     EXPECT_EQ(screen.timingNumberText(), "10");
     screen.pressDigit(1);
     screen.pressDigit(9);
-    EXPECT_EQ(model.selected, (std::vector<int>{10, 1, 9}));
+    EXPECT_EQ(sent(), (std::vector<std::string>{"Timing 10", "Timing 1", "Timing 9"}));
     EXPECT_EQ(driver.applies(), 3u);
 
-    FakeGeneratorModel small(9);
-    GeneratorControlScreen few(small, sg, ui);
+    setPresets(model, 9);
+    GeneratorControlScreen few(context);
     few.open();
     few.pressDigit(0);
-    EXPECT_TRUE(small.selected.empty());
     EXPECT_EQ(few.selectedRow(), -1);
     EXPECT_EQ(driver.applies(), 3u);
 }
 
 TEST_F(Control, SpecialValueSevenMakesPresetSevenUnusableUntilClosed) {
-    model.special[1] = 7;
-    model.entry[1].codes = {0x0101, 0, 0, 0, 0};  // not used with value 7
-    GeneratorControlScreen screen(model, sg, ui);
+    setSpecial(1, 7);
+    model.image.special2[1].codes = {0x0101, 0, 0, 0, 0};  // not used with value 7
+    GeneratorControlScreen screen(context);
     screen.open();
     EXPECT_EQ(screen.timingLines()[6], " 7 : Can not use    ");
-    EXPECT_EQ(model.names[6], "Can not use");
+    EXPECT_EQ(presetName(6), "Can not use");
     screen.applyRow(6);
     screen.pressDigit(7);
     EXPECT_EQ(driver.applies(), 0u);
-    EXPECT_TRUE(model.selected.empty());
     screen.ok();
-    EXPECT_EQ(model.names[6], "Timing 7");
-    EXPECT_TRUE(model.writes.empty());
+    EXPECT_EQ(presetName(6), "Timing 7");
+    EXPECT_TRUE(writes().empty());
     EXPECT_TRUE(screen.closed());
 }
 
 TEST_F(Control, SpecialValueZeroWritesTheEntryAndExitListsUpToCodeZero) {
-    model.entry[1].codes = {0x0102, 0x0203, 0, 0x0405, 0};
-    model.entry[1].values = {5, 6, 0, 8, 0};
-    model.exit[1].codes = {0x0301, 0x0302, 0x0303, 0x0304, 0x0305};
-    model.exit[1].values = {1, 2, 3, 4, -5};
-    model.results[0x0102] = core::ECS_ERR_FORMAT;
-    model.results[0x0303] = core::ECS_ERR_LINK;
-    GeneratorControlScreen screen(model, sg, ui);
+    model.image.special2[1].codes = {0x0102, 0x0203, 0, 0x0405, 0};
+    model.image.special2[1].values = {5, 6, 0, 8, 0};
+    model.image.special3[1].codes = {0x0301, 0x0302, 0x0303, 0x0304, 0x0305};
+    model.image.special3[1].values = {1, 2, 3, 4, -5};
+    for (uint16_t code : {0x0203, 0x0301, 0x0302, 0x0304, 0x0305}) defineRegister(code);
+    regs.refuse(0x0102, core::ECS_ERR_FORMAT);
+    regs.refuse(0x0303, core::ECS_ERR_LINK);
+    GeneratorControlScreen screen(context);
     screen.open();
-    EXPECT_EQ(model.writes, (std::vector<RegisterWrite>{{0x0102, 5, 1}, {0x0203, 6, 1}}));
+    EXPECT_EQ(writes(), (std::vector<RegisterWrite>{{0x0102, 5, 1}, {0x0203, 6, 1}}));
     EXPECT_EQ(ui.messages(), std::vector<std::string>{kSyntax});
     screen.ok();
-    ASSERT_EQ(model.writes.size(), 7u);
-    EXPECT_EQ(model.writes[6], (RegisterWrite{0x0305, -5, 1}));
+    ASSERT_EQ(writes().size(), 7u);
+    EXPECT_EQ(writes()[6], (RegisterWrite{0x0305, -5, 1}));
     EXPECT_EQ(ui.messages(), (std::vector<std::string>{kSyntax, kNoMonitor}));
 }
 
 TEST_F(Control, EmptyEntryListAndOtherValuesWriteNothing) {
-    model.entry[1].codes = {0, 0x0102, 0, 0, 0};
-    GeneratorControlScreen screen(model, sg, ui);
+    model.image.special2[1].codes = {0, 0x0102, 0, 0, 0};
+    GeneratorControlScreen screen(context);
     screen.open();
     screen.ok();
-    EXPECT_TRUE(model.writes.empty());
+    EXPECT_TRUE(writes().empty());
 
-    FakeGeneratorModel other(3);
-    other.special[1] = 3;
-    other.entry[1].codes = {0x0101, 0, 0, 0, 0};
-    other.exit[1].codes = {0x0101, 0, 0, 0, 0};
-    SpecialScreenHandling h(other, ui, 1);
+    setSpecial(1, 3);
+    model.image.special2[1].codes = {0x0101, 0, 0, 0, 0};
+    model.image.special3[1].codes = {0x0101, 0, 0, 0, 0};
+    SpecialScreenHandling h(context, 1);
     h.enter();
     h.exit();
-    EXPECT_TRUE(other.writes.empty());
+    EXPECT_TRUE(writes().empty());
     // Screens beyond the five lists have none.
-    other.special[6] = 0;
-    SpecialScreenHandling beyond(other, ui, 6);
+    setSpecial(6, 0);
+    SpecialScreenHandling beyond(context, 6);
     beyond.enter();
     beyond.exit();
-    EXPECT_TRUE(other.writes.empty());
+    EXPECT_TRUE(writes().empty());
 }
 
 TEST_F(Control, OkResetsTheGeneratorToItsDefaultOnce) {
-    GeneratorControlScreen screen(model, sg, ui);
+    GeneratorControlScreen screen(context);
     screen.open();
     screen.applyRow(4);
     screen.pressColour(2);
@@ -209,7 +200,7 @@ TEST_F(Control, OkResetsTheGeneratorToItsDefaultOnce) {
 
 TEST_F(Control, ManualKindShowsTheParametersAfterEveryChange) {
     useKind(8);
-    GeneratorControlScreen screen(model, sg, ui);
+    GeneratorControlScreen screen(context);
     screen.open();
     screen.applyRow(1);
     screen.pressPattern(2);
@@ -225,7 +216,7 @@ TEST_F(Control, ManualKindShowsTheParametersAfterEveryChange) {
 
 TEST_F(Control, CommandPicksNoticePanelOrScreenByKind) {
     useKind(8);
-    runGeneratorControl(model, sg, ui);
+    runGeneratorControl(context);
     EXPECT_EQ(ui.messages(), std::vector<std::string>{kManualModeNotice});
     EXPECT_TRUE(ui.modalKinds().empty());
 
@@ -235,32 +226,35 @@ TEST_F(Control, CommandPicksNoticePanelOrScreenByKind) {
         panel.ok();
         return 1;
     });
-    runGeneratorControl(model, sg, ui);
+    runGeneratorControl(context);
 
     // The dialog may end without OK (window closed): the exit handling still runs.
     useKind(0);
-    model.special[1] = 7;
+    setSpecial(1, 7);
     ui.answerModal([this](core::Screen& s) {
         auto& screen = dynamic_cast<GeneratorControlScreen&>(s);
-        EXPECT_EQ(model.names[6], "Can not use");
+        EXPECT_EQ(presetName(6), "Can not use");
         screen.pressDigit(3);
         return 0;
     });
-    runGeneratorControl(model, sg, ui);
+    runGeneratorControl(context);
     EXPECT_EQ(ui.modalKinds(), (std::vector<std::string>{"AppliancePanel", "GeneratorControl"}));
-    EXPECT_EQ(model.names[6], "Timing 7");
+    EXPECT_EQ(presetName(6), "Timing 7");
     ASSERT_EQ(driver.applies(), 2u);
     EXPECT_EQ(driver.timings[0].name, "Timing 3");
     EXPECT_EQ(driver.timings[1].name, "VGA Graphics");
 }
 
 TEST_F(Control, AppliancePanelShowsPositiveCodesAndWritesOne) {
-    model.panel[0] = 0x0210;
-    model.panel[1] = 0;
-    model.panel[2] = -4;
-    model.panel[29] = 0x0301;
-    model.results[0x0301] = core::ECS_ERR_LINK;
-    AppliancePanel panel(model, ui);
+    auto& panelCodes = model.chassis.panelButtons;
+    panelCodes[0] = 0x0210;
+    panelCodes[1] = 0;
+    panelCodes[2] = -4;
+    panelCodes[29] = 0x0301;
+    defineRegister(0x0210);
+    defineRegister(0x0301);
+    regs.refuse(0x0301, core::ECS_ERR_LINK);
+    AppliancePanel panel(context);
     panel.open();
     EXPECT_TRUE(panel.buttons()[0].visible);
     EXPECT_EQ(panel.buttons()[0].text, "REG_0210");
@@ -270,9 +264,9 @@ TEST_F(Control, AppliancePanelShowsPositiveCodesAndWritesOne) {
     panel.press(1);
     panel.press(2);
     panel.press(30);
-    EXPECT_TRUE(model.writes.empty());
+    EXPECT_TRUE(writes().empty());
     panel.press(0);
     panel.press(29);
-    EXPECT_EQ(model.writes, (std::vector<RegisterWrite>{{0x0210, 1, 1}, {0x0301, 1, 1}}));
+    EXPECT_EQ(writes(), (std::vector<RegisterWrite>{{0x0210, 1, 1}, {0x0301, 1, 1}}));
     EXPECT_EQ(ui.messages(), std::vector<std::string>{kNoMonitor});
 }

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "app/configuration_screen.h"
-#include "app/document_generator_model.h"
+#include "app/commands.h"
 #include "app/generator_control_screen.h"
 #include "app/signal_generator_layer.h"
 #include "app/state/app_state.h"
@@ -140,8 +140,9 @@ TEST_F(StartUp, ControlScreenRunsOnTheLoadedModel) {
     events.clear();
     drivers[0]->timings.clear();
 
-    DocumentGeneratorModel model(state);
-    GeneratorControlScreen screen(model, sg, ui);
+    Commands commands(state, sg, ui, clock);
+    appstate::ScreenContext context = commands.context();
+    GeneratorControlScreen screen(context);
     screen.open();
     EXPECT_EQ(screen.modelName(), "SG Model");
     ASSERT_EQ(screen.timingLines().size(), 8u);
@@ -163,7 +164,7 @@ TEST_F(StartUp, ControlScreenRunsOnTheLoadedModel) {
     EXPECT_EQ(state.document().modelImage().presets[6].name, "T7");
     EXPECT_EQ(events.back(), "apply 0 VGA Graphics");
 
-    AppliancePanel panel(model, ui);
+    AppliancePanel panel(context);
     panel.open();
     EXPECT_EQ(panel.buttons()[0].text, "PTN_WHITE");
     EXPECT_FALSE(panel.buttons()[1].visible);

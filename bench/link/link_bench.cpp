@@ -83,12 +83,12 @@ int main(int argc, char** argv) {
     const int overPty = argc > 2 ? std::atoi(argv[2]) : 2000;
     core::FakeUi ui;
     for (int type : {1, 2}) {
-        ecs::EcsLink::setEcsType(type);
         const sim::LinkTables t = model(type);
         {
             auto protocol = std::make_shared<sim::MonitorProtocol>(t, type);
             sim::SimMonitor monitor(protocol, "bench-monitor");
             ecs::EcsLink link(monitor.portName(), ui);
+            link.setEcsType(type);
             load(link, t);
             throughput("in-process sim port", link, type, inProcess);
         }
@@ -101,17 +101,18 @@ int main(int argc, char** argv) {
                 return 1;
             }
             ecs::EcsLink link(server.path(), ui);
+            link.setEcsType(type);
             load(link, t);
             throughput("pseudo-terminal", link, type, overPty);
         }
     }
-    ecs::EcsLink::setEcsType(2);
     const sim::LinkTables t = model(2);
     {
         auto protocol = std::make_shared<sim::MonitorProtocol>(t, 2);
         protocol->setSilent(true);
         sim::SimMonitor monitor(protocol, "bench-silent");
         ecs::EcsLink link(monitor.portName(), ui);
+        link.setEcsType(2);
         load(link, t);
         timeoutCpu("in-process sim port", link);
     }

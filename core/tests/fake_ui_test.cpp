@@ -11,6 +11,12 @@ class Probe : public Screen {
 public:
     std::string kind() const override { return "probe"; }
     void finish(int code) { close(code); }
+    bool handle(const InputEvent& e) override {
+        if (!e.is(Key::Escape)) return false;
+        finish(2);
+        return true;
+    }
+    ScreenView view() const override { return {}; }
 };
 } // namespace
 

@@ -15,11 +15,10 @@
 #include "app/generator_control_screen.h"
 #include "app/signal_generator_layer.h"
 #include "app/state/app_state.h"
-#include "gui/generator_commands.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
-#include "gui/state_commands.h"
+#include "gui/screen_dialogs.h"
 #include "gui/tests/test_application.h"
 #include "kit/demo_station.h"
 #include "kit/model_kit.h"
@@ -33,15 +32,13 @@ namespace {
 struct Program {
     kit::TempFolder tmp{"gui-sg"};
     std::unique_ptr<appstate::Profile> profile;
-    app::CommandDispatcher commands;
-    std::unique_ptr<gui::MainWindow> window;
     std::unique_ptr<gui::QtUi> ui;
     platform::FakeClock clock;
     std::unique_ptr<siggen::SignalGenerator> generator;
     std::unique_ptr<app::SignalGeneratorLayer> layer;
     std::unique_ptr<appstate::AppState> state;
-    std::unique_ptr<gui::StateCommands> stateCommands;
-    std::unique_ptr<gui::GeneratorCommands> generatorCommands;
+    std::unique_ptr<app::Commands> commands;
+    std::unique_ptr<gui::MainWindow> window;
 
     explicit Program(int kind) {
         gui::testApplication();
@@ -55,19 +52,21 @@ struct Program {
                                              std::to_string(kind) +
                                              "\nSG_PORT=2\nPREV_QX=VX-1700\nPREV_file=VX1700.mdl\n"));
         profile = std::make_unique<appstate::Profile>(path);
-        window = std::make_unique<gui::MainWindow>(commands);
-        ui = std::make_unique<gui::QtUi>(window.get());
+        gui::registerScreenDialogs();
+        ui = std::make_unique<gui::QtUi>();
         generator = std::make_unique<siggen::SignalGenerator>(*ui, clock);
         layer = std::make_unique<app::SignalGeneratorLayer>(*generator);
         state = std::make_unique<appstate::AppState>(tmp.path(), *ui, *profile, clock);
         state->setGeneratorLayer(layer.get());
-        stateCommands = std::make_unique<gui::StateCommands>(*window, commands, *state, *ui);
-        generatorCommands = std::make_unique<gui::GeneratorCommands>(*window, commands, *state, *generator, *ui);
+        commands = std::make_unique<app::Commands>(*state, *generator, *ui, clock);
+        window = std::make_unique<gui::MainWindow>(*commands);
+        ui->setParent(window.get());
+        generator->setLog([this](const std::string& line) { window->statusLog(QString::fromStdString(line)); });
         state->startApplicationState();
     }
     ~Program() {
-        generatorCommands.reset();
-        stateCommands.reset();
+        window.reset();
+        commands.reset();
         state.reset();  // closes the generator
     }
 };

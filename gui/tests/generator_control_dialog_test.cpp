@@ -10,9 +10,10 @@
 #include <QPushButton>
 #include <QKeyEvent>
 
-#include "app/tests/fake_generator_model.h"
 #include "core/test_ui.h"
+#include "core/text_format.h"
 #include "gui/generator_control_dialog.h"
+#include "link/memory_registers.h"
 #include "platform/clock.h"
 #include "siggen/tests/recording_driver.h"
 
@@ -30,9 +31,22 @@ struct Dialogs : ::testing::Test {
     platform::FakeClock clock;
     siggen::SignalGenerator sg{ui, clock};
     siggen::DriverLog driver;
-    app::FakeGeneratorModel model{12};
+    ecs::MemoryRegisters regs;
+    modeldb::ModelData model;
+    appstate::AppFlags flags;
+    appstate::ScreenContext context{model, regs, sg, ui, clock, flags, "CM-17X", ""};
     void SetUp() override {
         application();
+        model.image.presetCount = 12;
+        for (int i = 0; i < 12; ++i) {
+            modeldb::ModelTiming& t = model.image.presets[static_cast<size_t>(i)];
+            t.name = core::strf("Timing %d", i + 1);
+            t.dotClock = 25.175f + static_cast<float>(i);
+            t.hFrequency = t.dotClock / 800.0f * 1000.0f;  // 800 dots: even, sent as it is
+            t.vFrequency = 60.0f;
+            t.h = {800, 160, 16, 96, 48, 640};
+            t.v = {525, 45, 10, 2, 33, 480};
+        }
         sg.installDriver(0, std::make_unique<siggen::RecordingDriver>(driver));
         sg.SgSelect(0, 1, 0);
         sg.SgResetDefault();
@@ -43,8 +57,8 @@ struct Dialogs : ::testing::Test {
 } // namespace
 
 TEST_F(Dialogs, ControlDialogShowsTheScreenAndForwardsClicksAndKeys) {
-    model.special[1] = 7;
-    app::GeneratorControlScreen screen(model, sg, ui);
+    model.image.special1[4] = 7;  // screen 1: preset 7 unusable
+    app::GeneratorControlScreen screen(context);
     screen.open();
     gui::GeneratorControlDialog dialog(screen);
     dialog.show();
@@ -63,25 +77,27 @@ TEST_F(Dialogs, ControlDialogShowsTheScreenAndForwardsClicksAndKeys) {
     EXPECT_TRUE(dialog.patternGroup()->button(3)->isChecked());
 
     key(dialog.timingList(), Qt::Key_0);
-    EXPECT_EQ(model.selected, std::vector<int>{10});
+    EXPECT_EQ(driver.timings.back().name, "Timing 10");
     EXPECT_EQ(dialog.numberField()->text(), "10");
     dialog.timingList()->setCurrentRow(2);
     key(dialog.timingList(), Qt::Key_Return);
-    EXPECT_EQ(model.selected.back(), 3);
+    EXPECT_EQ(driver.timings.back().name, "Timing 3");
     key(dialog.timingList(), Qt::Key_7, Qt::KeypadModifier);
-    EXPECT_EQ(model.selected.size(), 2u);  // row 7 cannot be used
+    EXPECT_EQ(driver.applies(), 3u);  // row 7 cannot be used
 
     key(&dialog, Qt::Key_Escape);
     EXPECT_TRUE(screen.closed());
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(model.names[6], "Timing 7");
+    EXPECT_EQ(model.image.presets[6].name, "Timing 7");
     EXPECT_EQ(driver.timings.back().name, "VGA Graphics");
 }
 
 TEST_F(Dialogs, PanelDialogHidesUnusedButtons) {
-    model.panel[0] = 0x0210;
-    model.panel[7] = 0x0105;
-    app::AppliancePanel panel(model, ui);
+    model.chassis.panelButtons[0] = 0x0210;
+    model.chassis.panelButtons[7] = 0x0105;
+    regs.define(0x0210, "REG_0210");
+    regs.define(0x0105, "REG_0105");
+    app::AppliancePanel panel(context);
     panel.open();
     gui::AppliancePanelDialog dialog(panel);
     dialog.show();
@@ -90,8 +106,8 @@ TEST_F(Dialogs, PanelDialogHidesUnusedButtons) {
     EXPECT_EQ(dialog.buttons()[7]->text(), "REG_0105");
     EXPECT_FALSE(dialog.buttons()[1]->isVisible());
     dialog.buttons()[7]->click();
-    ASSERT_EQ(model.writes.size(), 1u);
-    EXPECT_EQ(model.writes[0], (app::RegisterWrite{0x0105, 1, 1}));
+    EXPECT_EQ(regs.writes(), (std::vector<std::pair<uint16_t, int32_t>>{{0x0105, 1}}));
+    EXPECT_EQ(regs.accesses().back().flags, 1);
     dialog.reject();
     EXPECT_TRUE(panel.closed());
 }

@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QTableWidget>
 
-#include "gui/command_line.h"
+#include "app/command_line.h"
 #include "gui/main_window.h"
 #include "gui/manual_parameters_dialog.h"
 
@@ -27,8 +27,8 @@ QStringList actionTexts(QMenu* menu) {
 
 TEST(MainWindow, MenusCarryEveryCommandInOrder) {
     application();
-    app::CommandDispatcher commands;
-    gui::MainWindow window(commands);
+    gui::TestStation station;
+    gui::MainWindow window(station.commands);
     EXPECT_EQ(window.size(), QSize(800, 600));
 
     QList<QMenu*> menus;
@@ -47,18 +47,16 @@ TEST(MainWindow, MenusCarryEveryCommandInOrder) {
     EXPECT_EQ(actionTexts(menus[3]), QStringList({"&Expert", "&Version"}));
 }
 
-TEST(MainWindow, CommandsWithoutScreensAreDisabledUntilHandled) {
+TEST(MainWindow, CommandsRunThroughTheCommandTableAndExitClosesTheWindow) {
     application();
-    app::CommandDispatcher commands;
-    gui::MainWindow window(commands);
+    gui::TestStation station;
+    gui::MainWindow window(station.commands);
+    window.show();
+    EXPECT_TRUE(window.action(app::CommandId::ModelSelection)->isEnabled());
+    EXPECT_TRUE(window.action(app::CommandId::GeneratorControl)->isEnabled());
     EXPECT_TRUE(window.action(app::CommandId::Exit)->isEnabled());
-    EXPECT_FALSE(window.action(app::CommandId::ModelSelection)->isEnabled());
-    int runs = 0;
-    commands.setHandler(app::CommandId::ModelSelection, [&] { ++runs; });
-    window.updateCommands();
-    ASSERT_TRUE(window.action(app::CommandId::ModelSelection)->isEnabled());
-    window.action(app::CommandId::ModelSelection)->trigger();
-    EXPECT_EQ(runs, 1);
+    window.action(app::CommandId::Exit)->trigger();
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(ManualParametersDialog, ShowsHeadingsAndRows) {
@@ -74,11 +72,11 @@ TEST(ManualParametersDialog, ShowsHeadingsAndRows) {
 }
 
 TEST(CommandLine, HomeHelpVersionAndUnknownOptions) {
-    gui::CommandLine cl = gui::parseCommandLine({"pelaro", "--home", "/kit", "--version"});
+    app::CommandLine cl = app::parseCommandLine({"pelaro", "--home", "/kit", "--version"});
     EXPECT_EQ(cl.home, "/kit");
     EXPECT_TRUE(cl.version);
     EXPECT_FALSE(cl.help);
-    cl = gui::parseCommandLine({"pelaro", "--help", "--bogus"});
+    cl = app::parseCommandLine({"pelaro", "--help", "--bogus"});
     EXPECT_TRUE(cl.help);
     EXPECT_EQ(cl.unknown, std::vector<std::string>{"--bogus"});
 }

@@ -64,7 +64,7 @@ TEST(ModelSelectionDialog, GridShowsSortsAndSelects)
         EXPECT_EQ(dialog.caption()->text(), "KR-2100");
         EXPECT_FALSE(screen.closed());
     }
-    screen.pressKey(modeldb::ModelSelection::Key::Escape);  // the dialog is gone; no listener left
+    screen.handle(core::InputEvent::press(core::Key::Escape));  // the dialog is gone; no listener left
     EXPECT_TRUE(screen.closed());
 }
 

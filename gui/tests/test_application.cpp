@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "kit/demo_station.h"
+#include "kit/model_kit.h"
+
 namespace gui {
 
 namespace {
@@ -31,5 +36,26 @@ QApplication& testApplication() {
     }
     return *app;
 }
+
+} // namespace gui
+
+namespace gui {
+
+namespace {
+std::unique_ptr<app::Commands> makeCommands(TestStation& s) {
+    testApplication();
+    EXPECT_TRUE(kit::writeDemoStation(s.tmp.path()));
+    setenv("XDG_CONFIG_HOME", (s.tmp.path() + "/config").c_str(), 1);
+    EXPECT_TRUE(kit::writeFile(s.tmp.file("comports.ini"),
+                               std::string("[COM]\nCOM1=/dev/pelaro-none1\nCOM2=/dev/pelaro-none2\n")));
+    setenv("COMPORTS", s.tmp.file("comports.ini").c_str(), 1);
+    s.profile = std::make_unique<appstate::Profile>(s.tmp.path() + "/config/pelaro/pelaro.ini");
+    s.state = std::make_unique<appstate::AppState>(s.tmp.path(), s.ui, *s.profile, s.clock);
+    s.state->setGeneratorLayer(&s.layer);
+    return std::make_unique<app::Commands>(*s.state, s.generator, s.ui, s.clock);
+}
+} // namespace
+
+TestStation::TestStation() : commands_(makeCommands(*this)), commands(*commands_) {}
 
 } // namespace gui

@@ -45,8 +45,8 @@ TEST(Transact, FormatZeroSendsNothing) {
 TEST(Transact, Type1RoundTripAndLogLine) {
     platform::testing::TestFolder folder;
     LinkFixture f(1, echoModel(1));
-    ASSERT_TRUE(EcsFormat::openLog(folder.path()));
-    EXPECT_TRUE(EcsFormat::isLogging());
+    ASSERT_TRUE(f.link->openLog(folder.path()));
+    EXPECT_TRUE(f.link->isLogging());
     LinkBuffer out{};
     EXPECT_EQ(f.link->transact(1, 0x51, 0, bytes({0x0A}), out), ECS_OK);
     EXPECT_EQ(out[0], 0x0A);
@@ -54,8 +54,8 @@ TEST(Transact, Type1RoundTripAndLogLine) {
     // A silent answer ends the record without a line end.
     f.protocol->setSilent(true);
     EXPECT_EQ(f.link->transact(1, 0x52, 0, bytes({0x01}), out), ECS_ERR_LINK);
-    EcsFormat::closeLog();
-    EXPECT_FALSE(EcsFormat::isLogging());
+    f.link->closeLog();
+    EXPECT_FALSE(f.link->isLogging());
     EXPECT_EQ(folder.read("ecs.log"), "6e,51,0a,ff,=> 6f,0a,ff,\r\n6e,52,01,ff,=> ");
 }
 
@@ -63,28 +63,30 @@ TEST(Transact, Type2LogFileAndDestroyingTheLinkClosesIt) {
     platform::testing::TestFolder folder;
     {
         LinkFixture f(2, echoModel(2));
-        ASSERT_TRUE(EcsFormat::openLog(folder.path()));
+        ASSERT_TRUE(f.link->openLog(folder.path()));
         LinkBuffer out{};
         EXPECT_EQ(f.link->transact(1, 0x20, 0, bytes({0x07}), out), ECS_OK);
         EXPECT_EQ(f.last().request, std::vector<uint8_t>({0x51, 0x05, 0x20, 0x07, 0x7D}));
     }
-    EXPECT_FALSE(EcsFormat::isLogging());
-    EXPECT_EQ(folder.read("ecs2.log"), "51,05,20,07,7d,=> 52,04,07,5d,\r\n");
+    // Closed with the link: another writer may take the file now.
+    std::FILE* other = platform::openExclusiveForWriting(folder.file("ecs2.log"));
+    EXPECT_TRUE(other);
+    if (other) std::fclose(other);
 }
 
 TEST(Transact, LogHeldByAnotherWriterIsNotOpened) {
     platform::testing::TestFolder folder;
-    EcsFormat::setEcsType(2);
+    LinkFixture f(2, echoModel(2));
     std::FILE* other = platform::openExclusiveForWriting(folder.file("ecs2.log"));
     ASSERT_TRUE(other);
     std::fputs("theirs", other);
     std::fflush(other);
-    EXPECT_FALSE(EcsFormat::openLog(folder.path()));
-    EXPECT_FALSE(EcsFormat::isLogging());
+    EXPECT_FALSE(f.link->openLog(folder.path()));
+    EXPECT_FALSE(f.link->isLogging());
     std::fclose(other);
     EXPECT_EQ(folder.read("ecs2.log"), "theirs");
-    EXPECT_TRUE(EcsFormat::openLog(folder.path()));
-    EcsFormat::closeLog();
+    EXPECT_TRUE(f.link->openLog(folder.path()));
+    f.link->closeLog();
     EXPECT_EQ(folder.read("ecs2.log"), "");
 }
 
@@ -127,18 +129,18 @@ TEST(Transact, PortThatDoesNotExistStillGivesALinkObject) {
     core::TestUi ui;
     platform::FakeClock clock;
     EcsLink link(7, ui, clock);
-    EXPECT_FALSE(link.isOpen());
+    EXPECT_FALSE(link.portOpen());
     const std::vector<uint8_t> file = sim::linkFileBytes(testmodel::tables(2));
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
-    EcsLink::setEcsType(2);
+    link.setEcsType(2);
     int32_t v = 0;
     EXPECT_EQ(link.readRegister(testmodel::kBright, v, kAskMonitor), ECS_ERR_LINK);
-    EXPECT_EQ(link.configure(9600, 8, 0, 0, 3000), 0);
+    EXPECT_EQ(link.serial().configure(9600, 8, 0, 0, 3000), 0);
 }
 
 TEST(SerialPortConfigure, SetsLineAndTimeOutsAndRefusesBaudZero) {
     LinkFixture f(2, echoModel(2));
-    EXPECT_EQ(f.link->configure(9600, 8, 0, 0, 20000), 1);
+    EXPECT_EQ(f.link->serial().configure(9600, 8, 0, 0, 20000), 1);
     const platform::SerialTimeouts t = f.link->port()->timeouts();
     EXPECT_EQ(t.readInterval, 20000u);
     EXPECT_EQ(t.writeConstant, 200u);
@@ -146,7 +148,7 @@ TEST(SerialPortConfigure, SetsLineAndTimeOutsAndRefusesBaudZero) {
     ASSERT_TRUE(f.link->port()->getLine(line));
     EXPECT_EQ(line.baud, 9600);
     EXPECT_EQ(line.dataBits, 8);
-    EXPECT_EQ(f.link->configure(0, 8, 0, 0, 3000), 0);
+    EXPECT_EQ(f.link->serial().configure(0, 8, 0, 0, 3000), 0);
     EXPECT_EQ(f.link->port()->timeouts().readConstant, 20000u);  // unchanged
 }
 
@@ -159,10 +161,10 @@ TEST(EcsLinkPort, ComNumberMappedToTheSimulatedMonitor) {
     platform::testing::ScopedEnv env("COMPORTS", folder.file("comports.ini"));
     core::TestUi ui;
     platform::FakeClock clock;
-    EcsLink::setEcsType(2);
     EcsLink link(3, ui, clock);
-    ASSERT_TRUE(link.isOpen()) << link.openError();
-    EXPECT_EQ(link.timeoutMs(), 3000u);
+    link.setEcsType(2);
+    ASSERT_TRUE(link.portOpen()) << link.openError();
+    EXPECT_EQ(link.serial().timeoutMs(), 3000u);
     const std::vector<uint8_t> file = sim::linkFileBytes(tables);
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     protocol->setMemory(testmodel::kMainDevice, testmodel::kMainBase + 1, 0x64);

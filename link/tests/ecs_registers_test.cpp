@@ -47,7 +47,7 @@ TEST_P(Registers, CacheAnswersASecondReadOfTheSameBlock) {
     link().resetTransfer();
     EXPECT_EQ(link().readRegister(kBright, v, 0), ECS_OK);
     EXPECT_EQ(f.traffic(), 3u);
-    EXPECT_EQ(link().registerRecord(kBright)->lastRaw, 0x21);
+    EXPECT_EQ(link().registers().registerRecord(kBright)->lastRaw, 0x21);
 }
 
 TEST_P(Registers, DeferredWritesGoOutWithTheNextAccessToAnotherBlock) {
@@ -56,7 +56,7 @@ TEST_P(Registers, DeferredWritesGoOutWithTheNextAccessToAnotherBlock) {
     EXPECT_EQ(link().writeRegister(kContrast, 0x22, 0), ECS_OK);
     ASSERT_EQ(f.traffic(), 1u);
     EXPECT_EQ(f.last().format, kBlockRead);
-    EXPECT_TRUE(link().writePending());
+    EXPECT_TRUE(link().registers().writePending());
     EXPECT_EQ(f.protocol->memory(kMainDevice, kMainBase), 0);
     // Reading back through the cache sees the written values without traffic.
     int32_t v = 0;
@@ -80,7 +80,7 @@ TEST_P(Registers, DeferredWritesGoOutWithTheNextAccessToAnotherBlock) {
 
     // A write with flag 1 of the pending block sends it at once.
     EXPECT_EQ(link().writeRegister(kSat, 0x44, kSendNow), ECS_OK);
-    EXPECT_FALSE(link().writePending());
+    EXPECT_FALSE(link().registers().writePending());
     EXPECT_EQ(f.protocol->memory(kMainDevice, kHueBase), 0x33);
     EXPECT_EQ(f.protocol->memory(kMainDevice, kHueBase + 1), 0x44);
 }
@@ -182,10 +182,10 @@ TEST_P(Registers, AFailingFlushKeepsTheBlockPending) {
     f.protocol->setSilent(true);
     int32_t v = 0;
     EXPECT_EQ(link().readRegister(kHue, v, 0), ECS_ERR_LINK);
-    EXPECT_TRUE(link().writePending());
+    EXPECT_TRUE(link().registers().writePending());
     f.protocol->setSilent(false);
     EXPECT_EQ(link().readRegister(kHue, v, 0), ECS_OK);
-    EXPECT_FALSE(link().writePending());
+    EXPECT_FALSE(link().registers().writePending());
     EXPECT_EQ(f.protocol->memory(kMainDevice, kMainBase), 0x11);
 }
 
@@ -196,8 +196,8 @@ TEST_P(Registers, SelectModeAddressesPerModeGroups) {
     EXPECT_EQ(link().readRegister(kModeH, v, kAskMonitor), ECS_OK);
     EXPECT_EQ(f.last().c, 3);
     EXPECT_EQ(v, 0x77);
-    EXPECT_EQ(link().group(4).device, 3);
-    EXPECT_EQ(link().group(1).device, kMainDevice);  // not per mode
+    EXPECT_EQ(link().registers().group(4).device, 3);
+    EXPECT_EQ(link().registers().group(1).device, kMainDevice);  // not per mode
 }
 
 TEST_P(Registers, CodesBeyondTheMapAreFormatErrors) {

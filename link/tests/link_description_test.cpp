@@ -98,7 +98,7 @@ TEST(LinkDescription, RefusedLoadLeavesTheEmptyMap) {
     EXPECT_EQ(f.link->readRegister(testmodel::kBright, v, kAskMonitor), ECS_OK);
     // A write left pending under one map is not sent under the next.
     EXPECT_EQ(f.link->writeRegister(testmodel::kBright, 0x11, 0), ECS_OK);
-    EXPECT_TRUE(f.link->writePending());
+    EXPECT_TRUE(f.link->registers().writePending());
     EXPECT_EQ(f.link->loadLinkDescription(folder.file("good.bus")), 1);
-    EXPECT_FALSE(f.link->writePending());
+    EXPECT_FALSE(f.link->registers().writePending());
 }

@@ -16,11 +16,11 @@
 class LinkFixture {
 public:
     explicit LinkFixture(int type, sim::LinkTables tables) {
-        ecs::EcsLink::setEcsType(type);
         protocol = std::make_shared<sim::MonitorProtocol>(tables, type);
         name = "monitor-" + std::to_string(getpid()) + "-" + std::to_string(counter()++);
         monitor = std::make_unique<sim::SimMonitor>(protocol, name);
         link = std::make_unique<ecs::EcsLink>("sim:" + name, ui, clock);
+        link->setEcsType(type);
         const std::vector<uint8_t> file = sim::linkFileBytes(tables);
         loaded = link->loadLinkDescriptionBytes(file.data(), file.size());
     }

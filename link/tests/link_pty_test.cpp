@@ -50,7 +50,6 @@ INSTANTIATE_TEST_SUITE_P(BothTypes, OverPty, ::testing::Values(1, 2));
 
 TEST_P(OverPty, LinkWorksAgainstTheServedMonitor) {
     const int type = GetParam();
-    EcsLink::setEcsType(type);
     const sim::LinkTables tables = testmodel::tables(type);
     auto protocol = std::make_shared<sim::MonitorProtocol>(tables, type);
     sim::MonitorPtyServer server(protocol);
@@ -58,30 +57,33 @@ TEST_P(OverPty, LinkWorksAgainstTheServedMonitor) {
     ASSERT_TRUE(server.start(&error)) << error;
     core::TestUi ui;
     EcsLink link(server.path(), ui);
-    ASSERT_TRUE(link.isOpen()) << link.openError();
+    link.setEcsType(type);
+    ASSERT_TRUE(link.portOpen()) << link.openError();
     const std::vector<uint8_t> file = sim::linkFileBytes(tables);
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     exerciseLink(link, protocol.get());
     EXPECT_TRUE(ui.messages().empty());
 }
 
-TEST(OverPtySilent, ReadGivesUpAfterTheTimeOut) {
-    EcsLink::setEcsType(2);
+TEST(OverPtySilent, ReadGivesUpAfterTheTimeOutWaitedOnTheLinksClock) {
     const sim::LinkTables tables = testmodel::tables(2);
     auto protocol = std::make_shared<sim::MonitorProtocol>(tables, 2);
     protocol->setSilent(true);
     sim::MonitorPtyServer server(protocol);
     ASSERT_TRUE(server.start());
     core::TestUi ui;
-    EcsLink link(server.path(), ui);
+    platform::FakeClock clock;
+    EcsLink link(server.path(), ui, clock);
+    link.setEcsType(2);
     const std::vector<uint8_t> file = sim::linkFileBytes(tables);
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     LinkBuffer buf{};
     const auto t0 = std::chrono::steady_clock::now();
     EXPECT_EQ(link.transact(kBlockRead, 0, kMainDevice, buf, buf), ECS_ERR_LINK);
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count();
-    EXPECT_GE(ms, 2900);
-    EXPECT_LT(ms, 30000);
+    EXPECT_LT(ms, 2000);  // the clock waited, not the test
+    // 3000 ms plus 4 ms for the one byte awaited.
+    EXPECT_EQ(clock.waitsNamed(platform::kWaitSerialRead), std::vector<uint32_t>{3004});
 }
 
 TEST(MonitorSimExecutable, ServesAHostOnItsPseudoTerminal) {
@@ -100,15 +102,15 @@ TEST(MonitorSimExecutable, ServesAHostOnItsPseudoTerminal) {
     }
     ASSERT_FALSE(path.empty());
     {
-        EcsLink::setEcsType(1);
         core::TestUi ui;
         EcsLink link(path, ui);
-        ASSERT_TRUE(link.isOpen()) << link.openError();
+        link.setEcsType(1);
+        ASSERT_TRUE(link.portOpen()) << link.openError();
         ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
         int32_t v = 0;
         ASSERT_EQ(link.readRegister(kField, v, kAskMonitor), ECS_OK);
         EXPECT_EQ(v, 3);
-        EXPECT_EQ(link.registerRecord(kField)->lastRaw, 0x3A);
+        EXPECT_EQ(link.registers().registerRecord(kField)->lastRaw, 0x3A);
         exerciseLink(link, nullptr);
     }
     const std::string pid = folder.read("pid");

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/record_io.h"
 #include "link_fixture.h"
 
 using namespace ecs;
@@ -183,34 +182,4 @@ TEST_P(Sequences, StandardListsWaitWriteAndStopOnALinkError) {
     EXPECT_EQ(f.link->standardPostSequence(start), ECS_ERR_LINK);
     EXPECT_EQ(f.ui.messages().back(), kBusNg);
     EXPECT_EQ(f.traffic(), 2u);  // stopped after the first write's two attempts
-}
-
-TEST(ServiceLists, DecodedFromTheChassisRecordAndStandardBlock) {
-    core::RecordWriter chassis(kChassisRecordSize);
-    chassis.u16At(kChassisPowerRegister, 0x0402);
-    chassis.u16At(kChassisKeyRegister, 0x0401);
-    chassis.u16At(kChassisUmtRegister, 0x0500);
-    chassis.u16At(kChassisEntryCodes, 0x0501);
-    chassis.i16At(kChassisEntryValues, -935);
-    chassis.u16At(kChassisExitCodes + 18, 0x0400);
-    chassis.i16At(kChassisExitValues + 18, 7);
-    const ChassisSequences c = chassisSequencesFrom(chassis.bytes().data(), chassis.bytes().size());
-    EXPECT_EQ(c.powerRegister, 0x0402);
-    EXPECT_EQ(c.keyRegister, 0x0401);
-    EXPECT_EQ(c.umtRegister, 0x0500);
-    EXPECT_EQ(c.entry.codes[0], 0x0501);
-    EXPECT_EQ(c.entry.values[0], -935);
-    EXPECT_EQ(c.exit.codes[9], 0x0400);
-    EXPECT_EQ(c.exit.values[9], 7);
-    // A short record reads as zeros beyond its end.
-    const ChassisSequences s = chassisSequencesFrom(chassis.bytes().data(), 401);
-    EXPECT_EQ(s.powerRegister, 0);
-    EXPECT_EQ(s.entry.codes[0], 0);
-
-    core::RecordWriter standard(160);
-    standard.i32At(kStandardEndList + 8, 0x0500);
-    standard.i32At(kStandardEndList + 12, -2);
-    const StandardList end = standardListFrom(standard.bytes().data(), 160, kStandardEndList);
-    EXPECT_EQ(end[1].code, 0x0500);
-    EXPECT_EQ(end[1].value, -2);
 }

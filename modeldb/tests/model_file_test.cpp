@@ -147,9 +147,9 @@ TEST_F(ChainTest, CompleteChainLoadsEveryImage)
     EXPECT_EQ(c.factoryPresetAvailable, 1);
     EXPECT_EQ(c.maintenanceAvailable, 0);
     EXPECT_EQ(c.failureAvailable, 5);
-    EXPECT_EQ(c.entryCodes[1], 0x0011);
-    EXPECT_EQ(c.entryValues[1], 2);
-    EXPECT_EQ(c.exitCodes[0], 0x0010);
+    EXPECT_EQ(c.sequences.entry.codes[1], 0x0011);
+    EXPECT_EQ(c.sequences.entry.values[1], 2);
+    EXPECT_EQ(c.sequences.exit.codes[0], 0x0010);
     EXPECT_EQ(c.procedureFolder, "PRC1");
     EXPECT_EQ(c.settleWait, 20);
     EXPECT_EQ(c.panelButtons[29], 0x0404);
@@ -314,8 +314,8 @@ TEST(ModelFileDecode, ShortChassisAndStandardFiles)
     chassis.procedureFolder = "OLD";
     decodeChassisFile(kit::Bytes(c.begin(), c.begin() + 1600), chassis);
     EXPECT_EQ(chassis.standardFile, "STD1.STD");
-    EXPECT_EQ(chassis.entryCodes[1], 0x0011);
-    EXPECT_EQ(chassis.exitCodes[0], 0);       // past the end: reset
+    EXPECT_EQ(chassis.sequences.entry.codes[1], 0x0011);
+    EXPECT_EQ(chassis.sequences.exit.codes[0], 0);       // past the end: reset
     EXPECT_EQ(chassis.procedureFolder, "");
 
     kit::StandardFile layout = sampleStandard();

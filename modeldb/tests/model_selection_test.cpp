@@ -108,7 +108,7 @@ TEST_F(SelectionTest, SelectingSetsTypeBeforeLoadingAndStaysOpen)
 
     host.calls.clear();
     s.setCurrentCell(3, 1);
-    s.pressKey(ModelSelection::Key::Enter);  // grid has the focus
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Enter)));  // grid has the focus
     EXPECT_EQ(host.calls, (std::vector<std::string>{"ecs 1", "remember MIKE MIKE1.mdl", "load MIKE1.mdl"}));
     EXPECT_FALSE(s.closed());
 }
@@ -120,7 +120,7 @@ TEST_F(SelectionTest, EmptyRowsSelectNothing)
     s.selectModel(5);
     s.selectModel(0);
     s.setCurrentCell(20, 1);
-    s.pressKey(ModelSelection::Key::Enter);
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Enter)));
     EXPECT_TRUE(host.calls.empty());
     EXPECT_EQ(s.caption(), "");
 }
@@ -129,26 +129,26 @@ TEST_F(SelectionTest, KeysMoveAndClose)
 {
     ModelSelection s(home.path(), ui, host);
     s.open();
-    s.pressKey(ModelSelection::Key::Down);
-    s.pressKey(ModelSelection::Key::Down);
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Down)));
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Down)));
     EXPECT_EQ(s.currentRow(), 3);
-    s.pressKey(ModelSelection::Key::PageDown);
-    s.pressKey(ModelSelection::Key::PageDown);
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::PageDown)));
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::PageDown)));
     EXPECT_EQ(s.currentRow(), 20);
-    s.pressKey(ModelSelection::Key::Up);
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Up)));
     EXPECT_EQ(s.currentRow(), 19);
-    s.pressKey(ModelSelection::Key::PageUp);
-    s.pressKey(ModelSelection::Key::PageUp);
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::PageUp)));
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::PageUp)));
     EXPECT_EQ(s.currentRow(), 1);
     s.setGridFocus(false);
-    s.pressKey(ModelSelection::Key::Enter);  // outside the grid: OK
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Enter)));  // outside the grid: OK
     EXPECT_TRUE(s.closed());
     EXPECT_EQ(s.result(), ModelSelection::Ok);
     EXPECT_TRUE(host.calls.empty());
 
     ModelSelection t(home.path(), ui, host);
     t.open();
-    t.pressKey(ModelSelection::Key::Escape);
+    EXPECT_TRUE(t.handle(core::InputEvent::press(core::Key::Escape)));
     EXPECT_EQ(t.result(), ModelSelection::Cancel);
 }
 
@@ -160,7 +160,7 @@ TEST_F(SelectionTest, MissingDatabaseLeavesEmptyGrid)
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"DB(MASTER) File Not Found!"});
     EXPECT_EQ(s.entryCount(), 0);
     EXPECT_EQ(s.dataRows(), 20);
-    s.pressKey(ModelSelection::Key::Enter);
+    EXPECT_TRUE(s.handle(core::InputEvent::press(core::Key::Enter)));
     EXPECT_TRUE(host.calls.empty());
 }
 

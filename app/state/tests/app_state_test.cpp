@@ -86,11 +86,11 @@ TEST_F(StateTest, FirstRunWritesTheDefaults)
     state.startApplicationState();
     EXPECT_EQ(state.ecsPort(), 1);
     EXPECT_EQ(state.ecsType(), 1);
-    EXPECT_EQ(ecs::EcsLink::ecsType(), 1);
+    EXPECT_EQ(state.link().ecsType(), 1);
     EXPECT_EQ(state.generatorKind(), 0);
     EXPECT_EQ(state.generatorPort(), 0);
     EXPECT_EQ(state.generatorIsaNumber(), 0);
-    EXPECT_TRUE(state.expert());
+    EXPECT_TRUE(state.flags().expert);
     EXPECT_EQ(opens.load(), 1);
     // No previous model: the loader says so and the program runs without one.
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"No mdl Files"});
@@ -133,7 +133,7 @@ TEST_F(StateTest, LaterRunsReadTheProfileAndLoadThePreviousModel)
     state.startApplicationState();
     EXPECT_EQ(state.ecsPort(), 4);
     EXPECT_EQ(state.ecsType(), 2);  // ECS_TYPE missing selects type 2
-    EXPECT_EQ(ecs::EcsLink::ecsType(), 2);
+    EXPECT_EQ(state.link().ecsType(), 2);
     EXPECT_EQ(gen.calls, (std::vector<std::string>{"select 7 2 3", "open", "reset"}));
     EXPECT_EQ(state.modelName(), "Prev Model");
     EXPECT_TRUE(ui.messages().empty());
@@ -179,7 +179,7 @@ TEST_F(StateTest, ConfigurationRebuildsTheLinkAndReloadsEveryTime)
     EXPECT_FALSE(state.monitorNotConnected());  // a fresh link
     EXPECT_EQ(refreshed, 1);
     EXPECT_EQ(state.document().linkDescriptionFileName(), "LK.BUS");
-    EXPECT_EQ(ecs::EcsLink::ecsType(), 1);
+    EXPECT_EQ(state.link().ecsType(), 1);
     EXPECT_EQ(gen.calls, (std::vector<std::string>{"close", "select 0 0 0", "open", "reset"}));
     EXPECT_TRUE(ui.messages().empty());
 
@@ -212,12 +212,12 @@ TEST_F(StateTest, SelectingATypeTwoModelSwitchesTheLink)
     AppState state(home, ui, profile);
     state.startApplicationState();  // first run: type 1
     ui.clear();
-    ASSERT_EQ(ecs::EcsLink::ecsType(), 1);
+    ASSERT_EQ(state.link().ecsType(), 1);
 
     modeldb::ModelSelection screen(home, ui, state);
     screen.open();
     screen.selectModel(1);
-    EXPECT_EQ(ecs::EcsLink::ecsType(), 2);
+    EXPECT_EQ(state.link().ecsType(), 2);
     EXPECT_EQ(state.ecsType(), 2);
     EXPECT_EQ(state.modelName(), "Type Two");
     EXPECT_EQ(state.document().chassisFileName(), "TWO.CHS");
@@ -230,7 +230,7 @@ TEST_F(StateTest, SelectingATypeTwoModelSwitchesTheLink)
     // A model whose files are missing still keeps its type and the profile.
     screen.selectModel(2);
     EXPECT_EQ(ui.messages(), std::vector<std::string>{"No mdl Files"});
-    EXPECT_EQ(ecs::EcsLink::ecsType(), 1);
+    EXPECT_EQ(state.link().ecsType(), 1);
     EXPECT_EQ(Profile(profilePath()).getString("PREV_file"), "ONE.mdl");
 }
 
@@ -267,12 +267,12 @@ TEST_F(StateTest, EveryDemoModelLoadsCompletely)
         screen.selectModel(row);
         EXPECT_EQ(state.modelName(), info.name);
         EXPECT_EQ(state.modelFileName(), info.modelFile);
-        EXPECT_EQ(ecs::EcsLink::ecsType(), info.ecsType);
+        EXPECT_EQ(state.link().ecsType(), info.ecsType);
         EXPECT_EQ(state.document().modelFileName(), info.modelFile);
         EXPECT_FALSE(state.document().chassisFileName().empty());
         EXPECT_FALSE(state.document().standardFileName().empty());
         EXPECT_EQ(state.document().linkDescriptionFileName(), "DEMO" + std::to_string(info.ecsType) + ".BUS");
-        EXPECT_GT(state.link().registerCount(), 5u);
+        EXPECT_GT(state.link().registers().registerCount(), 5u);
         EXPECT_EQ(state.link().registerName(0x0101), "H-Position");
         EXPECT_GT(state.document().modelImage().presetCount, 0);
     }

@@ -54,7 +54,7 @@ TEST_P(DemoMonitor, SelectedModelEntersServiceModeAndReadsRegisters)
     ASSERT_TRUE(ui.messages().empty());
 
     const modeldb::ChassisRecord& chassis = state.document().chassis();
-    ecs::ChassisSequences seq = ecs::chassisSequencesFrom(chassis.raw.data(), chassis.raw.size());
+    const ecs::ChassisSequences& seq = chassis.sequences;
     EXPECT_EQ(state.link().serviceEntry(seq), core::ECS_OK);
     EXPECT_FALSE(state.monitorNotConnected());
     EXPECT_EQ(protocol->memory(0x05, 0x30), 1);  // service mode on

@@ -1,4 +1,4 @@
-#include "gui/command_line.h"
+#include "app/command_line.h"
 
 #include "platform/program_home.h"
 
@@ -6,7 +6,7 @@
 #define PELARO_VERSION "0.1.0"
 #endif
 
-namespace gui {
+namespace app {
 
 CommandLine parseCommandLine(std::vector<std::string> args) {
     CommandLine cl;
@@ -39,4 +39,4 @@ std::string usageText() {
 
 std::string versionText() { return std::string("pelaro ") + PELARO_VERSION + "\n"; }
 
-} // namespace gui
+} // namespace app

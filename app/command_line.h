@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace gui {
+namespace app {
 
 struct CommandLine {
     std::string home;
@@ -16,4 +16,4 @@ CommandLine parseCommandLine(std::vector<std::string> args);
 std::string usageText();
 std::string versionText();
 
-} // namespace gui
+} // namespace app

@@ -1,0 +1,57 @@
+#include "app/commands.h"
+
+#include "app/configuration_screen.h"
+#include "app/generator_control_screen.h"
+#include "core/ui.h"
+#include "modeldb/model_selection.h"
+
+namespace app {
+
+Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator, core::Ui& ui,
+                   platform::Clock& clock)
+    : state_(state), generator_(generator), ui_(ui), clock_(clock) {
+    dispatcher_.setHandler(CommandId::ModelSelection, [this] { openModelSelection(); });
+    dispatcher_.setHandler(CommandId::Configuration, [this] { openConfiguration(); });
+    dispatcher_.setHandler(CommandId::GeneratorControl, [this] {
+        appstate::ScreenContext c = context();
+        runGeneratorControl(c);
+    });
+}
+
+void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
+
+MainView Commands::mainView() const {
+    MainView v;
+    v.modelName = state_.modelName();
+    if (state_.flags().debug) v.fileLine = "File Name    :" + state_.modelFileName();
+    return v;
+}
+
+appstate::ScreenContext Commands::context() {
+    return appstate::ScreenContext{state_.document().data(), state_.link(), generator_, ui_, clock_,
+                                   state_.flags(), state_.modelName(), state_.home()};
+}
+
+const std::vector<std::string>& Commands::screenKinds() {
+    static const std::vector<std::string> kinds = {
+        modeldb::ModelSelection::kKind,
+        ConfigurationScreen::kKind,
+        GeneratorControlScreen::kKind,
+        AppliancePanel::kKind,
+    };
+    return kinds;
+}
+
+void Commands::openModelSelection() {
+    modeldb::ModelSelection screen(state_.home(), ui_, state_);
+    screen.open();
+    ui_.runModal(screen);
+}
+
+void Commands::openConfiguration() {
+    ConfigurationScreen screen(state_, ui_);
+    screen.open();
+    ui_.runModal(screen);
+}
+
+} // namespace app
