@@ -137,12 +137,21 @@ bool GeneratorControlScreen::handle(const core::InputEvent& e) {
         return true;
     }
     if (e.kind != InputEvent::Kind::Click) return false;
-    for (int32_t p : patternButtons())
-        if (e.text == patternButtonText(p)) return pressPattern(p), true;
-    for (int32_t c : colourButtons())
-        if (e.text == colourButtonText(c)) return pressColour(c), true;
-    for (int32_t i : inversionButtons())
-        if (e.text == inversionButtonText(i)) return pressInversion(i), true;
+    for (int32_t p : patternButtons()) {
+        if (e.text != patternButtonText(p)) continue;
+        pressPattern(p);
+        return true;
+    }
+    for (int32_t c : colourButtons()) {
+        if (e.text != colourButtonText(c)) continue;
+        pressColour(c);
+        return true;
+    }
+    for (int32_t i : inversionButtons()) {
+        if (e.text != inversionButtonText(i)) continue;
+        pressInversion(i);
+        return true;
+    }
     return false;
 }
 

@@ -3,25 +3,48 @@
 #include <vector>
 
 #include "kit/model_kit.h"
+#include "modeldb/chassis_layout.h"
 
 namespace kit {
 namespace {
 
-// Single-register read and write commands of one ECS type.
+// Register codes of the demo's link description: block << 8 | index.
+namespace code {
+constexpr int16_t kTimer = 0x0001, kServiceMode = 0x0002, kKey = 0x0003, kPower = 0x0004;
+constexpr int16_t kHSize = 0x0100, kHPosition = 0x0101, kVSize = 0x0102, kVPosition = 0x0103;
+constexpr int16_t kBrightness = 0x0104, kContrast = 0x0105;
+constexpr int16_t kUserSave = 0x0200, kColorSave = 0x0201, kAudioSave = 0x0202, kAbl = 0x0203;
+constexpr int16_t kServiceSave = 0x0204, kRestore = 0x0205, kDegauss = 0x0206, kAging = 0x0207;
+constexpr int16_t kMonitorId = 0x0208, kFactoryId = 0x0209;  // and the three after it
+constexpr int16_t kFailureA = 0x020D, kFailureB = 0x020E, kUmt = 0x020F, kEUmt = 0x0210;
+constexpr int16_t kHFrequency = 0x0300, kVFrequency = 0x0301;
+constexpr int16_t kSyncPolarity = 0x0400, kModeNumber = 0x0401, kNUser = 0x0402, kNFact = 0x0403;
+constexpr int16_t kElapsedHigh = 0x0404, kElapsedLow = 0x0405;
+constexpr int16_t kSyncKind = 0x0406, kHPolarity = 0x0407, kVPolarity = 0x0408;
+} // namespace code
+
+// Single-register commands of one ECS type (formats 1 and 2), and block
+// commands of two bytes for the frequency registers (formats 3 and 4).
 LinkDescription demoLink(int ecsType)
 {
     LinkDescription d;
-    d.formats.resize(3);
+    d.formats.resize(5);
     if (ecsType == 1) {
         d.formats[1] = {"READ", {0x72, 0x1000, 0x4000, 255}, {0x73, 0x2000 + 2, 255}, 0};
         d.formats[2] = {"WRITE", {0x74, 0x1000, 0x4000, 0x2000 + 2, 255}, {0x75, 255}, 0};
+        d.formats[3] = {"READ2", {0x76, 0x1000, 0x4000, 255}, {0x77, 0x2000 + 4, 255}, 1};
+        d.formats[4] = {"WRITE2", {0x78, 0x1000, 0x4000, 0x2000 + 4, 255}, {0x79, 255}, 1};
     } else {
         d.formats[1] = {"READ", {0x55, 0x05, 0x1000, 0x4000, 0x8000}, {0x56, 0x04, 0x2000 + 1, 0x8000}, 0};
         d.formats[2] = {"WRITE", {0x57, 0x06, 0x1000, 0x4000, 0x2000 + 1, 0x8000}, {0x58, 0x03, 0x8000}, 0};
+        d.formats[3] = {"READ2", {0x59, 0x05, 0x1000, 0x4000, 0x8000}, {0x5A, 0x05, 0x2000 + 2, 0x8000}, 1};
+        d.formats[4] = {"WRITE2", {0x5B, 0x07, 0x1000, 0x4000, 0x2000 + 2, 0x8000}, {0x5C, 0x03, 0x8000}, 1};
     }
-    d.groups.resize(3);
+    d.groups.resize(5);
     d.groups[1] = {"GEOMETRY", 0, 0, 0, 0x01, 255, 0};
     d.groups[2] = {"SERVICE", 0, 0, 0, 0x05, 255, 0};
+    d.groups[3] = {"FREQUENCY", 0, 4, 0, 0x06, 0xFFFF, 0};  // two bytes, high first
+    d.groups[4] = {"STATUS", 0, 0, 0, 0x07, 255, 0};
     auto reg = [](const char* name, int group, uint8_t address) {
         kit::RegisterRecord r;
         r.name = name;
@@ -32,13 +55,24 @@ LinkDescription demoLink(int ecsType)
         r.group = static_cast<int8_t>(group);
         return r;
     };
+    auto wide = [](const char* name, uint8_t address) {
+        kit::RegisterRecord r;
+        r.name = name;
+        r.writeFormat = 4;
+        r.writeAddress = address;
+        r.readFormat = 3;
+        r.readAddress = address;
+        r.group = 3;
+        return r;
+    };
     kit::RegisterRecord reserved;
     reserved.name = "Reserved";
     kit::RegisterRecord timer;
     timer.name = "Timer";
     // Block 0: service registers (code 0 ends register lists, so it holds a
-    // pseudo-register); block 1: geometry and picture.
-    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}};
+    // pseudo-register); 1: geometry and picture; 2: the service screens'
+    // registers; 3: the measured frequencies; 4: mode and sync status.
+    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}, {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"}};
     d.registers = {reserved,
                    timer,
                    reg("ServiceMode", 2, 0x30),
@@ -49,7 +83,35 @@ LinkDescription demoLink(int ecsType)
                    reg("V-Size", 1, 0x02),
                    reg("V-Position", 1, 0x03),
                    reg("Brightness", 1, 0x04),
-                   reg("Contrast", 1, 0x05)};
+                   reg("Contrast", 1, 0x05),
+                   reg("U_save", 2, 0x40),
+                   reg("C_save", 2, 0x41),
+                   reg("A_save", 2, 0x42),
+                   reg("ABL", 2, 0x43),
+                   reg("S_save", 2, 0x44),
+                   reg("Restore", 2, 0x45),
+                   reg("Degauss", 2, 0x46),
+                   reg("Aging", 2, 0x47),
+                   reg("MonitorID", 2, 0x48),
+                   reg("FactID0", 2, 0x49),
+                   reg("FactID1", 2, 0x4A),
+                   reg("FactID2", 2, 0x4B),
+                   reg("FactID3", 2, 0x4C),
+                   reg("Fail_A", 2, 0x4D),
+                   reg("Fail_B", 2, 0x4E),
+                   reg("UMT", 2, 0x4F),
+                   reg("E_umt", 2, 0x50),
+                   wide("H-Freq", 0x00),
+                   wide("V-Freq", 0x02),
+                   reg("SyncPol", 4, 0x00),
+                   reg("ModeNo", 4, 0x01),
+                   reg("N_User", 4, 0x02),
+                   reg("N_Fact", 4, 0x03),
+                   reg("TotTmrH", 4, 0x04),
+                   reg("TotTmrL", 4, 0x05),
+                   reg("SyncKind", 4, 0x06),
+                   reg("H-Pol", 4, 0x07),
+                   reg("V-Pol", 4, 0x08)};
     return d;
 }
 
@@ -78,9 +140,29 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
 {
     kit::ChassisFile c;
     c.standardFile = standard;
-    c.specialRegisters = {{400, 0x0004}, {402, 0x0003}};
+    using namespace modeldb::chassis;
+    c.timingRegisters = {code::kSyncKind, code::kHPolarity, code::kVPolarity, code::kHFrequency, code::kVFrequency};
+    c.specialRegisters = {
+        {kUserSave, code::kUserSave},       {kColorSave, code::kColorSave},   {kAudioSave, code::kAudioSave},
+        {kNFact, code::kNFact},             {kAbl, code::kAbl},               {kHFrequency, code::kHFrequency},
+        {kNUser, code::kNUser},             {kVFrequency, code::kVFrequency}, {kSyncPolarity, code::kSyncPolarity},
+        {kModeNumber, code::kModeNumber},   {kServiceSave, code::kServiceSave}, {kMonitorId, code::kMonitorId},
+        {kFactoryId, code::kFactoryId},     {kRestore, code::kRestore},       {kDegauss, code::kDegauss},
+        {kEUmt, code::kEUmt},               {kAging, code::kAging},           {kElapsedHigh, code::kElapsedHigh},
+        {kElapsedLow, code::kElapsedLow},   {kPower, code::kPower},           {kKey, code::kKey},
+        {kUmt, code::kUmt}};
+    const int16_t presets[kFactoryPresetCount] = {code::kHSize, code::kHPosition, code::kVSize, code::kVPosition,
+                                                  code::kBrightness, code::kContrast, 0, 0};
+    for (size_t i = 0; i < kFactoryPresetCount; ++i)
+        if (presets[i] != 0) c.specialRegisters.push_back({kFactoryPresets + 2 * i, presets[i]});
     c.factoryPreset = factory ? 1 : 0;
     c.maintenance = 1;
+    c.showDegauss = c.showAging = c.showPower = 1;
+    c.failure = 1;
+    c.polarityGroup = 1;
+    c.failureTable = {{code::kFailureA, {"H-Deflection", "V-Deflection", "High Voltage", "", "Power Supply", "", "", "EEPROM"}},
+                      {code::kFailureB, {"Video", "Sync Input", "", "", "", "", "", "Fan"}}};
+    c.linkedRegisters = {{code::kBrightness, code::kContrast}};
     c.entryList = {{0x0002, 1}, {0x0001, 2}};  // service mode on, then wait 200 ms
     c.exitList = {{0x0002, 0}};
     c.procedureFolder = "PRC";

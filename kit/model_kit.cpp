@@ -1,5 +1,7 @@
 #include "kit/model_kit.h"
 
+#include "modeldb/chassis_layout.h"
+
 #include <algorithm>
 
 #include "core/record_io.h"
@@ -197,25 +199,40 @@ Bytes modelFile(const ModelFile& m)
 
 Bytes chassisFile(const ChassisFile& c)
 {
-    core::RecordWriter w(2420);
-    w.textAt(0, 16, c.standardFile);
-    for (size_t k = 0; k < 5; ++k) w.i16At(232 + 2 * k, c.timingRegisters[k]);
+    using namespace modeldb::chassis;
+    core::RecordWriter w(kSize);
+    w.textAt(kStandardFile, 16, c.standardFile);
+    for (size_t k = 0; k < c.timingRegisters.size(); ++k) w.i16At(kTimingRegisters + 2 * k, c.timingRegisters[k]);
     for (const auto& [offset, code] : c.specialRegisters)
-        if (offset >= 300 && offset + 2 <= 428) w.i16At(offset, code);
-    w.u8At(451, c.factoryPreset);
-    w.u8At(452, c.maintenance);
-    w.i16At(696, c.failure);
+        if (offset >= kSpecialRegisters && offset + 2 <= kSpecialRegisters + 128) w.i16At(offset, code);
+    w.u8At(kFactoryPresetAvailable, c.factoryPreset);
+    w.u8At(kMaintenanceAvailable, c.maintenance);
+    w.u8At(kShowDegauss, c.showDegauss);
+    w.u8At(kShowAging, c.showAging);
+    w.u8At(kShowPower, c.showPower);
+    w.i16At(kFailureAvailable, c.failure);
+    w.i16At(kPolarityGroup, c.polarityGroup);
+    for (size_t e = 0; e < c.failureTable.size() && e < kFailureEntries; ++e) {
+        const size_t at = kFailureTable + e * kFailureEntrySize;
+        w.i16At(at, c.failureTable[e].code);
+        for (size_t b = 0; b < kFailureBits; ++b)
+            w.textAt(at + 2 + b * kFailureBitName, kFailureBitName, c.failureTable[e].bitNames[b]);
+    }
+    for (size_t k = 0; k < c.linkedRegisters.size() && k < kLinkedPairs; ++k) {
+        w.i16At(kLinkedRegisters + 4 * k, c.linkedRegisters[k].first);
+        w.i16At(kLinkedRegisters + 4 * k + 2, c.linkedRegisters[k].second);
+    }
     for (size_t k = 0; k < c.entryList.size() && k < 10; ++k) {
-        w.i16At(1556 + 2 * k, c.entryList[k].first);
-        w.i16At(1576 + 2 * k, c.entryList[k].second);
+        w.i16At(kEntryCodes + 2 * k, c.entryList[k].first);
+        w.i16At(kEntryValues + 2 * k, c.entryList[k].second);
     }
     for (size_t k = 0; k < c.exitList.size() && k < 10; ++k) {
-        w.i16At(1600 + 2 * k, c.exitList[k].first);
-        w.i16At(1620 + 2 * k, c.exitList[k].second);
+        w.i16At(kExitCodes + 2 * k, c.exitList[k].first);
+        w.i16At(kExitValues + 2 * k, c.exitList[k].second);
     }
-    w.textAt(1640, 16, c.procedureFolder);
-    w.i16At(1656, c.settleWait);
-    for (size_t k = 0; k < 30; ++k) w.i16At(2076 + 2 * k, c.panelButtons[k]);
+    w.textAt(kProcedureFolder, 16, c.procedureFolder);
+    w.i16At(kSettleWait, c.settleWait);
+    for (size_t k = 0; k < c.panelButtons.size(); ++k) w.i16At(kPanelButtons + 2 * k, c.panelButtons[k]);
     return w.take();
 }
 
@@ -252,6 +269,24 @@ Bytes standardFile(const StandardFile& s)
     return out;
 }
 
+Items items(std::initializer_list<int32_t> list)
+{
+    Items out{};
+    size_t i = 0;
+    for (int32_t v : list)
+        if (i < out.size()) out[i++] = v;
+    return out;
+}
+
+const RegisterRecord* LinkDescription::registerOf(uint16_t code) const
+{
+    const size_t block = code >> 8, index = code & 0xFF;
+    if (block >= blocks.size() || index >= blocks[block].count) return nullptr;
+    size_t start = 0;
+    for (size_t k = 0; k < block; ++k) start += blocks[k].count;
+    return start + index < registers.size() ? &registers[start + index] : nullptr;
+}
+
 Bytes linkDescriptionFile(const LinkDescription& d)
 {
     Bytes out;
@@ -265,8 +300,8 @@ Bytes linkDescriptionFile(const LinkDescription& d)
     for (const FormatRecord& f : d.formats)
         appendRecord(out, 152, [&](core::RecordWriter& w) {
             w.textAt(0, 20, f.label);
-            for (size_t k = 0; k < f.command.size() && k < 16; ++k) w.i32At(20 + 4 * k, f.command[k]);
-            for (size_t k = 0; k < f.response.size() && k < 16; ++k) w.i32At(84 + 4 * k, f.response[k]);
+            for (size_t k = 0; k < f.command.size(); ++k) w.i32At(20 + 4 * k, f.command[k]);
+            for (size_t k = 0; k < f.response.size(); ++k) w.i32At(84 + 4 * k, f.response[k]);
             w.i32At(148, f.blockFlag);
         });
     section("GRP=", d.groups.size());
@@ -277,8 +312,8 @@ Bytes linkDescriptionFile(const LinkDescription& d)
             w.u8At(20, g.flags);
             w.u8At(21, g.kind);
             w.u8At(22, g.device);
-            w.i32At(24, g.maximum);
-            w.i32At(28, g.minimum);
+            w.i32At(24, g.max);
+            w.i32At(28, g.min);
         });
     section("R_B=", d.blocks.size());
     for (const BlockRecord& b : d.blocks)

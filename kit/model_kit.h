@@ -84,12 +84,22 @@ Bytes modelFile(const ModelFile& m);
 
 // ---- Chassis file (2420 bytes) ----
 
+struct FailureTableEntry {
+    int16_t code = 0;
+    std::array<std::string, 8> bitNames{};  // 15 characters each at most
+};
+
 struct ChassisFile {
     std::string standardFile;
     std::array<int16_t, 5> timingRegisters{};
-    std::vector<std::pair<size_t, int16_t>> specialRegisters;  // (byte offset 300..426, code)
+    // (byte offset 300..426, code); the offsets are named in modeldb/chassis_layout.h
+    std::vector<std::pair<size_t, int16_t>> specialRegisters;
     uint8_t factoryPreset = 0, maintenance = 0;
+    uint8_t showDegauss = 0, showAging = 0, showPower = 0;
     int16_t failure = 0;
+    int16_t polarityGroup = 0;
+    std::vector<FailureTableEntry> failureTable;                    // at most 5 are written
+    std::vector<std::pair<int16_t, int16_t>> linkedRegisters;       // at most 16 are written
     std::vector<std::pair<int16_t, int16_t>> entryList, exitList;  // at most 10 each
     std::string procedureFolder;
     int16_t settleWait = 0;
@@ -116,11 +126,18 @@ struct StandardFile {
 Bytes standardFile(const StandardFile& s);
 
 // ---- Link description file ----
+// The tables of a link description file as plain values. The program reads
+// the file with its own reader (link/link_description.cpp); the simulated
+// monitor reads it into these tables with a reader of its own.
+
+using Items = std::array<int32_t, 16>;
+// Items from a list, the rest zero.
+Items items(std::initializer_list<int32_t> list);
 
 struct FormatRecord {
-    std::string label;                  // 20 bytes, not interpreted
-    std::vector<int32_t> command;       // items, terminator included
-    std::vector<int32_t> response;
+    std::string label;  // 20 bytes, not interpreted
+    Items command{};
+    Items response{};
     int32_t blockFlag = 0;
 };
 struct GroupRecord {
@@ -129,7 +146,7 @@ struct GroupRecord {
     uint8_t flags = 0;   // 4 = two-byte registers
     uint8_t kind = 0;    // 6 = slow device
     uint8_t device = 0;
-    int32_t maximum = 255, minimum = 0;
+    int32_t max = 255, min = 0;
 };
 struct BlockRecord {
     uint8_t count = 0;
@@ -151,6 +168,8 @@ struct LinkDescription {
     std::vector<GroupRecord> groups;
     std::vector<BlockRecord> blocks;
     std::vector<RegisterRecord> registers;
+    // The register of a code (block start + index), or null.
+    const RegisterRecord* registerOf(uint16_t code) const;
 };
 Bytes linkDescriptionFile(const LinkDescription& d);
 

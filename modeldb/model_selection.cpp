@@ -128,12 +128,14 @@ bool ModelSelection::handle(const core::InputEvent& e)
         else close(Ok);
         return true;
     }
-    if (e.is(Key::Tab)) gridFocus_ = true;
-    else if (e.is(Key::PageUp)) gridFocus_ = true, currentRow_ = std::max(1, currentRow_ - 10);
-    else if (e.is(Key::PageDown)) gridFocus_ = true, currentRow_ = std::min(dataRows(), currentRow_ + 10);
-    else if (e.is(Key::Up)) gridFocus_ = true, currentRow_ = std::max(1, currentRow_ - 1);
-    else if (e.is(Key::Down)) gridFocus_ = true, currentRow_ = std::min(dataRows(), currentRow_ + 1);
-    else return false;
+    int step = 0;
+    if (e.is(Key::PageUp)) step = -10;
+    else if (e.is(Key::PageDown)) step = 10;
+    else if (e.is(Key::Up)) step = -1;
+    else if (e.is(Key::Down)) step = 1;
+    else if (!e.is(Key::Tab)) return false;
+    gridFocus_ = true;
+    currentRow_ = std::clamp(currentRow_ + step, 1, dataRows());
     changed();
     return true;
 }

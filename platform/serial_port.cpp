@@ -53,7 +53,10 @@ constexpr BaudCode kBauds[] = {
 
 bool baudToCode(int baud, speed_t& code) {
     for (const BaudCode& b : kBauds)
-        if (b.baud == baud) return code = b.code, true;
+        if (b.baud == baud) {
+            code = b.code;
+            return true;
+        }
     return false;
 }
 
@@ -123,7 +126,10 @@ public:
                cfgetospeed(&now) == code && (now.c_cflag & PARENB) == (tio.c_cflag & PARENB);
     }
 
-    bool setTimeouts(const SerialTimeouts& t) override { return timeouts_ = t, true; }
+    bool setTimeouts(const SerialTimeouts& t) override {
+        timeouts_ = t;
+        return true;
+    }
     SerialTimeouts timeouts() const override { return timeouts_; }
     bool setQueues(size_t, size_t) override { return true; }
 
@@ -269,9 +275,18 @@ public:
         simOpenNames().erase(name_);
     }
 
-    bool getLine(LineSettings& out) override { return out = line_, true; }
-    bool setLine(const LineSettings& s) override { return line_ = s, true; }
-    bool setTimeouts(const SerialTimeouts& t) override { return timeouts_ = t, true; }
+    bool getLine(LineSettings& out) override {
+        out = line_;
+        return true;
+    }
+    bool setLine(const LineSettings& s) override {
+        line_ = s;
+        return true;
+    }
+    bool setTimeouts(const SerialTimeouts& t) override {
+        timeouts_ = t;
+        return true;
+    }
     SerialTimeouts timeouts() const override { return timeouts_; }
     bool setQueues(size_t, size_t) override { return true; }
     bool purge(bool, bool input) override {

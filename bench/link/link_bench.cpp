@@ -50,7 +50,7 @@ double seconds(Clock::time_point since) { return std::chrono::duration<double>(C
 double cpuMs(std::clock_t since) { return 1000.0 * static_cast<double>(std::clock() - since) / CLOCKS_PER_SEC; }
 
 void load(ecs::EcsLink& link, const sim::LinkTables& t) {
-    const std::vector<uint8_t> file = sim::linkFileBytes(t);
+    const std::vector<uint8_t> file = kit::linkDescriptionFile(t);
     link.loadLinkDescriptionBytes(file.data(), file.size());
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/sim_port.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 #include "sim/patgen/patgen_sim_device.h"
 
 namespace genlink::testing {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "limtab.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 #include "setstore.h"
 
 using platform::testing::ScopedEnv;

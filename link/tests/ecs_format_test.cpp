@@ -2,7 +2,7 @@
 
 #include "link_fixture.h"
 #include "platform/exclusive_file.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace ecs;
 using Kind = sim::MonitorFault::Kind;
@@ -130,7 +130,7 @@ TEST(Transact, PortThatDoesNotExistStillGivesALinkObject) {
     platform::FakeClock clock;
     EcsLink link(7, ui, clock);
     EXPECT_FALSE(link.portOpen());
-    const std::vector<uint8_t> file = sim::linkFileBytes(testmodel::tables(2));
+    const std::vector<uint8_t> file = kit::linkDescriptionFile(testmodel::tables(2));
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     link.setEcsType(2);
     int32_t v = 0;
@@ -165,7 +165,7 @@ TEST(EcsLinkPort, ComNumberMappedToTheSimulatedMonitor) {
     link.setEcsType(2);
     ASSERT_TRUE(link.portOpen()) << link.openError();
     EXPECT_EQ(link.serial().timeoutMs(), 3000u);
-    const std::vector<uint8_t> file = sim::linkFileBytes(tables);
+    const std::vector<uint8_t> file = kit::linkDescriptionFile(tables);
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     protocol->setMemory(testmodel::kMainDevice, testmodel::kMainBase + 1, 0x64);
     int32_t v = 0;

@@ -2,13 +2,13 @@
 
 #include "link/link_description.h"
 #include "link_fixture.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace ecs;
 
 namespace {
 
-std::vector<uint8_t> validFile() { return sim::linkFileBytes(testmodel::tables(2)); }
+std::vector<uint8_t> validFile() { return kit::linkDescriptionFile(testmodel::tables(2)); }
 
 void setCount(std::vector<uint8_t>& file, size_t headerAt, int32_t count) {
     for (int i = 0; i < 4; ++i) file[headerAt + 8 + i] = static_cast<uint8_t>(static_cast<uint32_t>(count) >> (8 * i));
@@ -68,11 +68,11 @@ TEST(LinkDescription, CountsBeyondCapacityAreRefused) {
     }
     sim::LinkTables big = testmodel::tables(2);
     big.registers.resize(4001);
-    std::vector<uint8_t> file = sim::linkFileBytes(big);
+    std::vector<uint8_t> file = kit::linkDescriptionFile(big);
     EXPECT_FALSE(parseLinkDescription(file.data(), file.size(), d));
     big.registers.resize(4000);
     big.blocks.resize(256);
-    file = sim::linkFileBytes(big);
+    file = kit::linkDescriptionFile(big);
     EXPECT_TRUE(parseLinkDescription(file.data(), file.size(), d));
     EXPECT_EQ(d.registers.size(), 4000u);
 }

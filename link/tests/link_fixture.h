@@ -21,7 +21,7 @@ public:
         monitor = std::make_unique<sim::SimMonitor>(protocol, name);
         link = std::make_unique<ecs::EcsLink>("sim:" + name, ui, clock);
         link->setEcsType(type);
-        const std::vector<uint8_t> file = sim::linkFileBytes(tables);
+        const std::vector<uint8_t> file = kit::linkDescriptionFile(tables);
         loaded = link->loadLinkDescriptionBytes(file.data(), file.size());
     }
     explicit LinkFixture(int type) : LinkFixture(type, testmodel::tables(type)) {}

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "link_fixture.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace ecs;
 using namespace testmodel;
@@ -59,7 +59,7 @@ TEST_P(OverPty, LinkWorksAgainstTheServedMonitor) {
     EcsLink link(server.path(), ui);
     link.setEcsType(type);
     ASSERT_TRUE(link.portOpen()) << link.openError();
-    const std::vector<uint8_t> file = sim::linkFileBytes(tables);
+    const std::vector<uint8_t> file = kit::linkDescriptionFile(tables);
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     exerciseLink(link, protocol.get());
     EXPECT_TRUE(ui.messages().empty());
@@ -75,7 +75,7 @@ TEST(OverPtySilent, ReadGivesUpAfterTheTimeOutWaitedOnTheLinksClock) {
     platform::FakeClock clock;
     EcsLink link(server.path(), ui, clock);
     link.setEcsType(2);
-    const std::vector<uint8_t> file = sim::linkFileBytes(tables);
+    const std::vector<uint8_t> file = kit::linkDescriptionFile(tables);
     ASSERT_EQ(link.loadLinkDescriptionBytes(file.data(), file.size()), 1);
     LinkBuffer buf{};
     const auto t0 = std::chrono::steady_clock::now();
@@ -88,7 +88,7 @@ TEST(OverPtySilent, ReadGivesUpAfterTheTimeOutWaitedOnTheLinksClock) {
 
 TEST(MonitorSimExecutable, ServesAHostOnItsPseudoTerminal) {
     platform::testing::TestFolder folder;
-    const std::vector<uint8_t> file = sim::linkFileBytes(testmodel::tables(1));
+    const std::vector<uint8_t> file = kit::linkDescriptionFile(testmodel::tables(1));
     folder.write("model.bus", std::string(file.begin(), file.end()));
     const std::string command = std::string("'") + MONITOR_SIM_EXE + "' --type 1 --link '" + folder.file("model.bus") +
                                 "' --memory 5:0x30=0x3A --path-file '" + folder.file("path") + "' >/dev/null 2>&1 & echo $! > '" +

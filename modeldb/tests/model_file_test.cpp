@@ -235,6 +235,82 @@ TEST_F(ChainTest, MissingChassisStandardOrLinkDescription)
     EXPECT_EQ(data.chassisFile, "");
 }
 
+TEST_F(ChainTest, StandardBlockWithoutALinkDescriptionNameStillReplacesTheLinksMap)
+{
+    writeChain();
+    kit::StandardFile st = sampleStandard();
+    st.linkDescriptionFile = "";
+    ASSERT_TRUE(kit::writeFile(data_("STD1.STD"), kit::standardFile(st)));
+    ui.clear();
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No bus Files"});
+    // The loader was asked with no file at all, which leaves the link empty
+    // rather than with the previous model's map.
+    EXPECT_EQ(linkLoads, std::vector<std::string>{""});
+    EXPECT_EQ(data.linkDescriptionFile, "");
+}
+
+TEST(ChassisLayout, EveryFieldRoundTripsThroughTheKitWriterAndTheLoader)
+{
+    using namespace modeldb::chassis;
+    kit::ChassisFile c = sampleChassis();
+    const size_t offsets[] = {kUserSave, kColorSave, kAudioSave, kNFact, kAbl, kHFrequency, kNUser, kVFrequency,
+                              kSyncPolarity, kModeNumber, kServiceSave, kMonitorId, kFactoryId, kRestore,
+                              kDegauss, kEUmt, kAging, kElapsedHigh, kElapsedLow, kPower, kKey, kUmt};
+    c.specialRegisters.clear();
+    int16_t code = 0x0500;
+    for (size_t o : offsets) c.specialRegisters.push_back({o, code++});
+    for (size_t i = 0; i < kFactoryPresetCount; ++i)
+        c.specialRegisters.push_back({kFactoryPresets + 2 * i, static_cast<int16_t>(0x0600 + i)});
+    c.showDegauss = 1;
+    c.showAging = 0;
+    c.showPower = 9;
+    c.polarityGroup = 3;
+    c.failureTable = {{0x0701, {"H-Deflection", "", "15 characters..", "", "", "", "", "Bit 7"}},
+                      {0x0702, {"Only bit 0"}},
+                      {0, {"after the end"}},
+                      {0x0704, {"never read"}}};
+    c.linkedRegisters = {{0x0105, 0x0106}, {0x0107, -1}, {0, 0x0109}, {0x010A, 0x010B}};
+    ChassisRecord r;
+    decodeChassisFile(kit::chassisFile(c), r);
+
+    code = 0x0500;
+    for (size_t o : offsets) EXPECT_EQ(r.specialRegister(o), code++) << o;
+    EXPECT_EQ(r.userSaveRegister(), 0x0500);
+    EXPECT_EQ(r.modeNumberRegister(), 0x0509);
+    EXPECT_EQ(r.factoryIdRegister(), 0x050C);
+    EXPECT_EQ(r.agingRegister(), 0x0510);
+    for (size_t i = 0; i < kFactoryPresetCount; ++i) EXPECT_EQ(r.factoryPresetRegister(i), 0x0600 + static_cast<int>(i));
+    EXPECT_EQ(r.factoryPresetRegister(8), 0);
+    EXPECT_EQ(r.powerRegister(), 0x0513);
+    EXPECT_EQ(r.sequences.powerRegister, 0x0513);
+    EXPECT_EQ(r.sequences.keyRegister, 0x0514);
+    EXPECT_EQ(r.sequences.umtRegister, 0x0515);
+    EXPECT_EQ(r.showDegauss, 1);
+    EXPECT_EQ(r.showAging, 0);
+    EXPECT_EQ(r.showPower, 9);
+    EXPECT_EQ(r.polarityGroup, 3);
+    ASSERT_EQ(r.failureTable.size(), 2u);  // a code 0 ends the table
+    EXPECT_EQ(r.failureTable[0].code, 0x0701);
+    EXPECT_EQ(r.failureTable[0].bitNames[0], "H-Deflection");
+    EXPECT_EQ(r.failureTable[0].bitNames[1], "");
+    EXPECT_EQ(r.failureTable[0].bitNames[2], "15 characters..");
+    EXPECT_EQ(r.failureTable[0].bitNames[7], "Bit 7");
+    EXPECT_EQ(r.failureTable[1].bitNames[0], "Only bit 0");
+    ASSERT_EQ(r.linkedRegisters.size(), 2u);  // a slider code 0 ends the table
+    EXPECT_EQ(r.linkedRegisters[1].slider, 0x0107);
+    EXPECT_EQ(r.linkedRegisters[1].paired, -1);
+    EXPECT_EQ(r.sequences.entry.codes[1], 0x0011);
+    EXPECT_EQ(r.sequences.entry.values[1], 2);
+    EXPECT_EQ(r.procedureFolder, "PRC1");
+    EXPECT_EQ(r.panelButtons[29], 0x0404);
+
+    // A first failure code of 0 lists nothing.
+    c.failureTable = {{0, {"never"}}, {0x0702, {"never either"}}};
+    decodeChassisFile(kit::chassisFile(c), r);
+    EXPECT_TRUE(r.failureTable.empty());
+}
+
 TEST_F(ChainTest, FileNamesMatchCaseInsensitively)
 {
     writeChain();

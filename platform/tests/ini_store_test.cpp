@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "platform/ini_store.h"
-#include "test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace platform;
 using platform::testing::TestFolder;

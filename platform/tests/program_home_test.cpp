@@ -2,7 +2,7 @@
 
 #include "platform/program_home.h"
 #include "platform/xdg_paths.h"
-#include "test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace platform;
 using platform::testing::ScopedEnv;

@@ -12,7 +12,7 @@
 #include "platform/clock.h"
 #include "platform/port_map.h"
 #include "platform/serial_port.h"
-#include "test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace platform;
 using platform::testing::ScopedEnv;

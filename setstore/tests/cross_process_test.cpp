@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/ini_store.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using platform::IniStore;
 using platform::testing::TestFolder;

@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "platform/ini_store.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 #include "setstore.h"
 
 using platform::IniStore;

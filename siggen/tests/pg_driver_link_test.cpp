@@ -14,7 +14,7 @@
 #include "siggen/pg_driver.h"
 #include "siggen/signal_generator.h"
 #include "setstore.h"
-#include "test_folder.h"
+#include "platform/testing/test_folder.h"
 
 using namespace siggen;
 

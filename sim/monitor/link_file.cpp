@@ -10,81 +10,7 @@ constexpr size_t kFormatSize = 152, kGroupSize = 32, kBlockSize = 16, kRegisterS
 constexpr size_t kHeader = 16;
 constexpr size_t kCapacity[4] = {64, 100, 256, 4000};
 
-void header(core::RecordWriter& w, size_t at, const char* tag, size_t count) {
-    w.bytesAt(at, reinterpret_cast<const uint8_t*>("===="), 4);
-    w.bytesAt(at + 4, reinterpret_cast<const uint8_t*>(tag), 4);
-    w.i32At(at + 8, static_cast<int32_t>(count));
-    w.bytesAt(at + 12, reinterpret_cast<const uint8_t*>("===="), 4);
-}
-
 } // namespace
-
-Items items(std::initializer_list<int32_t> list) {
-    Items out{};
-    size_t i = 0;
-    for (int32_t v : list)
-        if (i < out.size()) out[i++] = v;
-    return out;
-}
-
-const LinkRegister* LinkTables::registerOf(uint16_t code) const {
-    const size_t block = code >> 8, index = code & 0xFF;
-    if (block >= blocks.size() || index >= blocks[block].count) return nullptr;
-    size_t start = 0;
-    for (size_t k = 0; k < block; ++k) start += blocks[k].count;
-    return start + index < registers.size() ? &registers[start + index] : nullptr;
-}
-
-std::vector<uint8_t> linkFileBytes(const LinkTables& t) {
-    const size_t size = 4 * kHeader + t.formats.size() * kFormatSize + t.groups.size() * kGroupSize +
-                        t.blocks.size() * kBlockSize + t.registers.size() * kRegisterSize;
-    core::RecordWriter w(size);
-    size_t at = 0;
-    header(w, at, "FOR=", t.formats.size());
-    at += kHeader;
-    for (const LinkFormat& f : t.formats) {
-        w.textAt(at, 20, f.label);
-        for (size_t i = 0; i < 16; ++i) w.i32At(at + 20 + 4 * i, f.command[i]);
-        for (size_t i = 0; i < 16; ++i) w.i32At(at + 84 + 4 * i, f.response[i]);
-        w.i32At(at + 148, f.blockFlag);
-        at += kFormatSize;
-    }
-    header(w, at, "GRP=", t.groups.size());
-    at += kHeader;
-    for (const LinkGroup& g : t.groups) {
-        w.textAt(at, 16, g.label);
-        w.i32At(at + 16, g.perMode);
-        w.u8At(at + 20, g.flags);
-        w.u8At(at + 21, g.kind);
-        w.u8At(at + 22, g.device);
-        w.i32At(at + 24, g.max);
-        w.i32At(at + 28, g.min);
-        at += kGroupSize;
-    }
-    header(w, at, "R_B=", t.blocks.size());
-    at += kHeader;
-    for (const LinkBlock& b : t.blocks) {
-        w.u8At(at, b.count);
-        at += kBlockSize;
-    }
-    header(w, at, "REG=", t.registers.size());
-    at += kHeader;
-    for (const LinkRegister& r : t.registers) {
-        w.textAt(at, 16, r.name);
-        w.i8At(at + 16, r.writeFormat);
-        w.u8At(at + 17, r.writeAddress);
-        w.u8At(at + 18, r.writePosition);
-        w.i8At(at + 19, r.readFormat);
-        w.u8At(at + 20, r.readAddress);
-        w.u8At(at + 21, r.readPosition);
-        w.i8At(at + 25, r.group);
-        w.i8At(at + 26, r.shift);
-        w.i32At(at + 28, r.mask);
-        w.i32At(at + 32, r.lastRaw);
-        at += kRegisterSize;
-    }
-    return w.take();
-}
 
 bool parseLinkFile(const uint8_t* data, size_t size, LinkTables& out, std::string* error) {
     core::RecordReader r(data, size);
@@ -122,7 +48,7 @@ bool parseLinkFile(const uint8_t* data, size_t size, LinkTables& out, std::strin
                 g.min = r.i32At(at + 28);
                 t.groups.push_back(g);
             } else if (section == 2) {
-                t.blocks.push_back(LinkBlock{r.u8At(at)});
+                t.blocks.push_back(LinkBlock{r.u8At(at), r.textAt(at + 1, 15)});
             } else {
                 LinkRegister g;
                 g.name = r.textAt(at, 16);

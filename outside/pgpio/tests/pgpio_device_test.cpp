@@ -3,7 +3,7 @@
 #include "outside/pgpio/pgpio_device.h"
 #include "platform/clock.h"
 #include "platform/sim_port.h"
-#include "platform/tests/test_folder.h"
+#include "platform/testing/test_folder.h"
 #include "sim/patgen/patgen_sim_device.h"
 
 namespace {

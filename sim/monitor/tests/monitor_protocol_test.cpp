@@ -59,7 +59,7 @@ TEST(LinkFile, WrittenTablesReadBack) {
     t.registers[1].shift = 3;
     t.registers[1].mask = 0x1F;
     t.registers[1].lastRaw = -7;
-    const Bytes bytes = linkFileBytes(t);
+    const Bytes bytes = kit::linkDescriptionFile(t);
     EXPECT_EQ(bytes.size(), 4 * 16 + 3 * 152 + 2 * 32 + 2 * 16 + 2 * 36u);
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 8), Bytes({'=', '=', '=', '=', 'F', 'O', 'R', '='}));
     LinkTables back;

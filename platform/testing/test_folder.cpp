@@ -1,4 +1,4 @@
-#include "test_folder.h"
+#include "platform/testing/test_folder.h"
 
 #include <cstdlib>
 #include <filesystem>
