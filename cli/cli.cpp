@@ -102,7 +102,7 @@ bool buildScript(const GlobalOptions& g, Script& script, std::string& error) {
 
 } // namespace
 
-int run(const std::vector<std::string>& args, Environment& env) {
+int run(const std::vector<std::string>& args, Environment& env, std::vector<std::unique_ptr<Command>> commands) {
     CLI::App app{"pelaro-cli: the monitor adjustment workstation without a window. It runs the same screens\n"
                  "and commands as pelaro, driven by a script (--keys, --answers) or at the terminal.",
                  "pelaro-cli"};
@@ -116,7 +116,6 @@ int run(const std::vector<std::string>& args, Environment& env) {
     GlobalOptions g;
     addGlobalOptions(app, g);
 
-    std::vector<std::unique_ptr<Command>> commands = makeCommands();
     for (const std::unique_ptr<Command>& c : commands) {
         CLI::App* sub = app.add_subcommand(c->name(), c->summary());
         sub->group("Commands");

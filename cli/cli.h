@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_list.h"
 #include "cli/session.h"
 
 namespace cli {
 
-// `args` as main receives them, program name first.
-int run(const std::vector<std::string>& args, Environment& env);
+// `args` as main receives them, program name first; `commands` are the
+// commands offered (tests add their own).
+int run(const std::vector<std::string>& args, Environment& env,
+        std::vector<std::unique_ptr<Command>> commands = makeCommands());
 
 } // namespace cli
