@@ -36,9 +36,9 @@ public:
     void ok();
     void cancel();
 
-    // The fixed name tables, each ending with "END".
+    // The fixed name tables, each ending with "END"; the generator names are
+    // the kind table's.
     static const char* const kPortNames[];
-    static const char* const kGeneratorNames[];
     static const char* const kIsaNames[];
 
 private:

@@ -72,6 +72,41 @@ TEST(SgTables, KindsInOrderEndingAtEndAndTheirLimits) {
     EXPECT_EQ(sgCapability(10)->limit5, 4096);
 }
 
+TEST(SgTables, WhatEachKindImplies) {
+    for (const SgKind& k : sgKindTable()) {
+        if (k.family == SgDriverFamily::End) continue;
+        const bool sends = k.index <= 7 || k.index == 10;
+        EXPECT_EQ(k.apply == SgApplyScope::CheckAndSend, sends) << k.index;
+        EXPECT_EQ(k.afterApply.ms, sends ? 500u : 0u) << k.index;
+        if (sends) {
+            EXPECT_STREQ(k.afterApply.what, "generator settle");
+        }
+        const bool command = k.index == 6 || k.index == 7 || k.index == 10;
+        EXPECT_EQ(k.family == SgDriverFamily::CommandGenerator, command) << k.index;
+        EXPECT_EQ(k.afterClose.ms, command ? 1000u : 0u) << k.index;
+        if (command) {
+            EXPECT_STREQ(k.afterClose.what, "generator close");
+        }
+    }
+    EXPECT_EQ(sgKind(8)->apply, SgApplyScope::CheckOnly);
+    EXPECT_EQ(sgKind(9)->apply, SgApplyScope::Nothing);
+
+    // The configuration's lists: kind 10 opens with both, a change to it
+    // enables neither; an index the table lacks enables both.
+    EXPECT_EQ(sgConfigurationLists(10, true), (SgLists{true, true}));
+    EXPECT_EQ(sgConfigurationLists(10, false), (SgLists{false, false}));
+    EXPECT_EQ(sgConfigurationLists(6, true), (SgLists{false, true}));
+    EXPECT_EQ(sgConfigurationLists(7, false), (SgLists{true, false}));
+    EXPECT_EQ(sgConfigurationLists(11, false), (SgLists{true, true}));
+    EXPECT_EQ(sgConfigurationLists(-1, true), (SgLists{true, true}));
+
+    const std::vector<std::string> names = sgKindNames(15);
+    ASSERT_EQ(names.size(), 11u);
+    EXPECT_EQ(names.front(), "PG-301");
+    EXPECT_EQ(names.back(), "PG-202_PCI");
+    EXPECT_EQ(sgKindNames(2), (std::vector<std::string>{"PG-301", "PG-301S"}));
+}
+
 TEST_F(Generator, DefaultTimingIsEvenAndPassesUnchangedOnEveryDrivenKind) {
     for (int kind : {0, 1, 2, 3, 4, 5, 6, 7, 10}) {
         sg.SgSelect(kind, 1, 1);
@@ -230,37 +265,22 @@ TEST_F(Generator, UnknownKindOpensNothingAndSendsNothing) {
     EXPECT_EQ(logLines.size(), 2u);
 }
 
-TEST_F(Generator, DriverStatusesAreWordedByFamilyAndEveryApplyWaits) {
-    use(6);
-    driver.status = 1;
-    sg.SgApply();
-    EXPECT_TRUE(ui.messages().empty());
-    driver.status = 2091;
-    sg.SgApply();
-    driver.status = 5;
-    sg.SgApply();
-    EXPECT_EQ(ui.messages(), (std::vector<std::string>{" Quntum SG can't set the timing ! \nHtot is not even.",
-                                                       " Quntum SG can't set the timing ! \nStatus =    5"}));
-    EXPECT_EQ(clock.sleeps(), (std::vector<uint32_t>{500, 500, 500}));
-
-    ui.clear();
-    DriverLog card;
-    sg.installDriver(4, std::make_unique<RecordingDriver>(card));
-    sg.SgSelect(4, 0, 0);
-    card.status = 0;
-    sg.SgApply();
-    card.status = 1;
-    sg.SgApply();
-    EXPECT_EQ(ui.messages(), std::vector<std::string>{" VTG File is nothing ! "});
-
-    ui.clear();
-    DriverLog pg;
-    sg.installDriver(0, std::make_unique<RecordingDriver>(pg));
-    sg.SgSelect(0, 1, 0);
-    pg.status = 1;  // the pattern-generator driver words its own failures
-    sg.SgApply();
-    EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(pg.applies(), 1u);
+TEST_F(Generator, OnlyTheDriverWordsItsFailuresAndEverySentApplyWaits) {
+    const platform::FakeClock::Wait settle{"generator settle", 500};
+    for (int kind : {0, 4, 6}) {
+        DriverLog log;
+        sg.installDriver(kind, std::make_unique<RecordingDriver>(log));
+        sg.SgSelect(kind, 1, 1);
+        ui.clear();
+        clock.clearSleeps();
+        sg.SgApply();
+        EXPECT_TRUE(ui.messages().empty()) << kind;
+        log.failure = "the driver's own words";
+        sg.SgApply();
+        EXPECT_EQ(ui.messages(), std::vector<std::string>{"the driver's own words"}) << kind;
+        EXPECT_EQ(log.applies(), 2u) << kind;
+        EXPECT_EQ(clock.waits(), (std::vector<platform::FakeClock::Wait>{settle, settle})) << kind;
+    }
 }
 
 TEST_F(Generator, ClosingACommandGeneratorWaitsASecondOthersDoNot) {
@@ -268,6 +288,7 @@ TEST_F(Generator, ClosingACommandGeneratorWaitsASecondOthersDoNot) {
     sg.SgClose();
     EXPECT_EQ(driver.closes, 1);
     EXPECT_EQ(clock.sleeps(), std::vector<uint32_t>{1000});
+    EXPECT_EQ(clock.waitsNamed("generator close"), std::vector<uint32_t>{1000});
     clock.clearSleeps();
     DriverLog card;
     sg.installDriver(5, std::make_unique<RecordingDriver>(card));
@@ -326,5 +347,4 @@ TEST_F(Generator, SpecialWhiteStaysWithinPercent) {
     sg.setSpecialWhite(140, -3);
     EXPECT_EQ(sg.specialWhiteLevel(), 100);
     EXPECT_EQ(sg.specialWhiteBox(), 0);
-    EXPECT_EQ(sg.vtgCardHandle(), 1);
 }
