@@ -110,6 +110,7 @@ void SignalGenerator::SgResetDefault() {
 int SignalGenerator::SgCheckTiming() {
     const SgCapability* cap = sgCapability(kind_);
     if (!cap) return 0;
+    if (!timingIsFinite()) return 0;
     SgTiming& t = timing_;
 
     if (std::trunc(static_cast<double>(t.dotClock) + 1.0) > cap->maxDotClockMHz) {
@@ -153,6 +154,21 @@ int SignalGenerator::SgCheckTiming() {
     t.hBack = static_cast<float>(nBack) * q;
     t.hActive = static_cast<float>(nActive) * q;
     return 1;
+}
+
+bool SignalGenerator::timingIsFinite() {
+    // A corrupt model file can carry any bit pattern. Without a dot clock the
+    // horizontal timing is as undefined as without a line rate.
+    const SgTiming& t = timing_;
+    if (!std::isfinite(t.dotClock) || !std::isfinite(t.hFrequency)) {
+        ui_.message(kHFrequencyRefused);
+        return false;
+    }
+    if (!std::isfinite(t.vFrequency)) {
+        ui_.message(kVFrequencyRefused);
+        return false;
+    }
+    return true;
 }
 
 void SignalGenerator::applyTiming(const SgTiming& timing) {

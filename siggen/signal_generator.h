@@ -53,7 +53,8 @@ public:
     // Default timing, pattern 0, all guns, no inversion, both flags clear; applied.
     void SgResetDefault();
     // 1 when the timing may be sent (possibly after halving the dot clock or
-    // moving to an even total in place), 0 when not.
+    // moving to an even total in place), 0 when not; a dot clock or frequency
+    // that is not a finite number is refused as it stands.
     int SgCheckTiming();
 
     // Shows a model timing: copies it in, clears both flags, applies.
@@ -90,6 +91,8 @@ public:
 private:
     SgDriver* driver(int kind) const;
     const char* kindName() const;
+    // Refuses a timing whose dot clock or frequencies are not finite numbers.
+    bool timingIsFinite();
     void wait(const SgWait& wait);
 
     core::Ui& ui_;

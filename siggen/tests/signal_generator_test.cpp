@@ -207,6 +207,42 @@ TEST_F(Generator, DegenerateTimingsNeitherCrashNorReachTheDriverAsNonsenseCounts
     EXPECT_EQ(sg.SgCheckTiming(), 1);
 }
 
+TEST_F(Generator, NonFiniteDotClockOrFrequencyIsRefusedAndNothingIsSent) {
+    use(0);
+    sg.setShowConversion(1);  // a conversion would be announced: none may be
+    for (float bad : {std::nanf(""), INFINITY, -INFINITY}) {
+        ui.clear();
+        SgTiming t = defaultSgTiming();
+        t.dotClock = bad;
+        sg.applyTiming(t);
+        EXPECT_EQ(std::isnan(sg.timing().dotClock), std::isnan(bad));  // refused as it stood, not halved
+        if (!std::isnan(bad)) {
+            EXPECT_EQ(sg.timing().dotClock, bad);
+        }
+        t = defaultSgTiming();
+        t.hFrequency = bad;
+        sg.applyTiming(t);
+        t = defaultSgTiming();
+        t.vFrequency = bad;
+        sg.applyTiming(t);
+        t = defaultSgTiming();
+        t.hFrequency = bad;
+        t.vFrequency = bad;
+        sg.applyTiming(t);
+        EXPECT_EQ(ui.messages(), (std::vector<std::string>{kHFre, kHFre, kVFre, kHFre})) << bad;
+    }
+    EXPECT_EQ(driver.applies(), 0u);
+    EXPECT_TRUE(clock.sleeps().empty());
+
+    // The manual kind refuses them the same way.
+    ui.clear();
+    sg.SgSelect(8, 0, 0);
+    SgTiming t = defaultSgTiming();
+    t.vFrequency = INFINITY;
+    sg.applyTiming(t);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{kVFre});
+}
+
 TEST_F(Generator, ApplianceKindNeverOpensChecksOrSends) {
     use(9);
     sg.SgOpen();
