@@ -231,10 +231,13 @@ int runRow(Link& link, const Row& row, const Operands& ops) {
     }
 
     const size_t words = recordWords(row) * row.records;
-    bool wantsName = false;
-    for (const Slot& s : row.data) wantsName = wantsName || isName(s.put);
+    bool wantsName = false, readsProgram = false;
+    for (const Slot& s : row.data) {
+        wantsName = wantsName || isName(s.put);
+        readsProgram = readsProgram || s.put == Put::Program;
+    }
     if ((words && !ops.out) || (wantsName && !ops.nameOut)) return kBadArgument;
-    if (programNumberWidth(link.memoryKind()) < 0) return kBadArgument;
+    if (readsProgram && programNumberWidth(link.memoryKind()) < 0) return kBadArgument;
 
     const size_t length = dataLength(link, row);
     const bool isReply = row.flow == Flow::Reply || row.flow == Flow::ReplyPlain;
