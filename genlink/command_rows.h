@@ -61,6 +61,7 @@ constexpr Slot letter(int index, const char* t) { return {Put::Letter, static_ca
 constexpr Slot rec(int index, Put put, int width = 0, int repeat = 1) {
     return {put, static_cast<int16_t>(index), From::Record, static_cast<uint8_t>(width), static_cast<uint16_t>(repeat)};
 }
+constexpr Slot skip(int width) { return {Put::Skip, 0, From::Record, static_cast<uint8_t>(width)}; }
 constexpr Slot name(Put put, int width) { return {put, 0, From::Arg, static_cast<uint8_t>(width)}; }
 constexpr Slot limitedName(LimitMax limit, int cap = 0) {
     return {Put::NameLimit, 0, From::Arg, static_cast<uint8_t>(cap), 1, nullptr, limit};

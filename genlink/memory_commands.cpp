@@ -33,8 +33,7 @@ constexpr Slot kAutoDisp[] = {rec(0, D, 3), rec(1, P, 0, 6)};
 constexpr Slot kModeQuery[] = {text("2")};
 constexpr Slot kIdByte[] = {rec(0, Put::Byte)};
 // A bitmap slot's status: five fields, then three characters not read.
-constexpr Slot kVbmStatus[] = {rec(0, D, 5), rec(1, D, 5), rec(2, D, 2), rec(3, D, 1), rec(4, D, 1),
-                               {Put::Skip, 0, From::Record, 3}};
+constexpr Slot kVbmStatus[] = {rec(0, D, 5), rec(1, D, 5), rec(2, D, 2), rec(3, D, 1), rec(4, D, 1), skip(3)};
 constexpr Slot kOptionStatus[] = {rec(0, D, 1), rec(1, D, 2)};
 constexpr Slot kCdcNumber[] = {arg(0, D, 1)};
 constexpr Slot kCdcRecord[] = {rec(0, D, 5, kCdcWords)};
