@@ -7,6 +7,8 @@
 #include <string>
 
 #include "sim/patgen/patgen_core.h"
+#include "sim/patgen/drawing_commands.h"
+#include "sim/patgen/memory_commands.h"
 #include "sim/patgen/program_commands.h"
 #include "sim/patgen/pty_server.h"
 
@@ -38,6 +40,9 @@ std::string printable(const std::string& text) {
 int main(int argc, char** argv) {
     patgen::PatgenCore core;
     patgen::addProgramCommands(core);
+    patgen::addDrawingCommands(core);
+    patgen::addMemoryCommands(core);
+    patgen::addModel406Commands(core);
     // The log on standard error: every command and every item stored.
     core.onCommand = [](const patgen::ReceivedCommand& c) {
         std::fprintf(stderr, "command 0x%02X \"%s\"\n", c.code, printable(c.payload).c_str());
@@ -46,6 +51,11 @@ int main(int argc, char** argv) {
     core.onStored = [](const std::string& key, const patgen::Bytes& data) {
         std::fprintf(stderr, "stored %s (%zu) \"%s\"\n", key.c_str(), data.size(),
                      printable(std::string(data.begin(), data.end())).c_str());
+        std::fflush(stderr);
+    };
+    core.onFigure = [](const patgen::Figure& f) {
+        std::fprintf(stderr, "figure %s %c \"%s\"%s%s\n", f.name.c_str(), f.plane, printable(f.payload).c_str(),
+                     f.text.empty() ? "" : " text ", f.text.empty() ? "" : printable(f.text).c_str());
         std::fflush(stderr);
     };
     std::string link;
