@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "kit/demo_sg.h"
 #include "kit/model_kit.h"
 #include "modeldb/chassis_layout.h"
 
@@ -301,6 +302,7 @@ bool writeDemoStation(const std::string& home)
     ok = ok && kit::writeFile(home + "/kovhlp.txt",
                               kit::noticeFile({{21, "VX-1900S", "Factory preset is not available for this model."}}));
     ok = ok && kit::writeFile(home + "/pelaro.rls", kit::releaseFile({"0.9 demo", "1.0 demo"}));
+    ok = ok && writeDemoSgFolder(home);
     return ok;
 }
 
