@@ -4,6 +4,7 @@
 
 #include "core/ui.h"
 #include "platform/port_map.h"
+#include "siggen/sg_kind.h"
 
 namespace app {
 namespace {
@@ -18,15 +19,12 @@ std::vector<std::string> fill(const char* const* table, size_t limit)
 } // namespace
 
 const char* const ConfigurationScreen::kPortNames[] = {"NON", "COM1", "COM2", "COM3", "COM4", "COM5", "END"};
-const char* const ConfigurationScreen::kGeneratorNames[] = {
-    "PG-301", "PG-301S", "PG-305", "PG-305KOV", "PG-110", "PG-120", "QD-801_ISA",
-    "QD-801_232", "MANUAL", "eNuvo", "PG-202_PCI", "END"};
 const char* const ConfigurationScreen::kIsaNames[] = {"NON", "ISA1", "Default", "ISA3", "ISA4", "END"};
 
 ConfigurationScreen::ConfigurationScreen(appstate::AppState& state, core::Ui& ui) : state_(state), ui_(ui)
 {
     items_[MonitorPort] = fill(kPortNames, 10);
-    items_[Generator] = fill(kGeneratorNames, 15);
+    items_[Generator] = siggen::sgKindNames(15);
     items_[GeneratorPort] = fill(kPortNames, 10);
     items_[IsaNumber] = fill(kIsaNames, 10);
 }
@@ -51,16 +49,9 @@ std::string ConfigurationScreen::portDevice(int index) const
 
 void ConfigurationScreen::enableLists(int kind, bool opening)
 {
-    bool port = true, isa = true;
-    switch (kind) {
-    case 0: case 1: case 2: case 3: case 7: port = true; isa = false; break;
-    case 4: case 5: case 8: port = false; isa = false; break;
-    case 10: port = opening; isa = opening; break;
-    case 6: port = false; isa = true; break;
-    default: break;
-    }
-    enabled_[GeneratorPort] = port;
-    enabled_[IsaNumber] = isa;
+    const siggen::SgLists lists = siggen::sgConfigurationLists(kind, opening);
+    enabled_[GeneratorPort] = lists.port;
+    enabled_[IsaNumber] = lists.isa;
 }
 
 void ConfigurationScreen::choose(List list, int index)

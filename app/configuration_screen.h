@@ -45,9 +45,9 @@ public:
     bool handle(const core::InputEvent& event) override;
     core::ScreenView view() const override;
 
-    // The fixed name tables, each ending with "END".
+    // The fixed name tables, each ending with "END"; the generator names are
+    // the kind table's.
     static const char* const kPortNames[];
-    static const char* const kGeneratorNames[];
     static const char* const kIsaNames[];
 
 private:

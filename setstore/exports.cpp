@@ -1,33 +1,56 @@
-// The C exports: each forwards to the process's SettingsStore.
+// The C exports: each forwards to the process's SettingsStore through the
+// exception guard (a throw becomes -20 for a read, -21 for a write).
 #include <cstddef>
 #include <cstring>
 
 #include "setstore.h"
+#include "setstore/export_guard.h"
 #include "setstore/group_table.h"
+#include "setstore/registry_file.h"
 #include "setstore/settings_store.h"
 
 using setstore::GroupId;
+using setstore::guardedExport;
+using setstore::kReadFailed;
+using setstore::kWriteFailed;
 using setstore::SettingsStore;
 
 namespace {
 
-int32_t readRecord(GroupId id, void* record, size_t size) { return SettingsStore::instance().read(id, 0, record, size); }
-int32_t writeRecord(GroupId id, const void* record, size_t size) { return SettingsStore::instance().write(id, 0, record, size); }
-int32_t readField(GroupId id, size_t offset, void* out, size_t size) { return SettingsStore::instance().read(id, offset, out, size); }
-int32_t writeField(GroupId id, size_t offset, const void* in, size_t size) { return SettingsStore::instance().write(id, offset, in, size); }
+SettingsStore& store() { return SettingsStore::instance(); }
+
+int32_t readField(GroupId id, size_t offset, void* out, size_t size)
+{
+    return guardedExport(kReadFailed, [&] { return store().read(id, offset, out, size); });
+}
+int32_t writeField(GroupId id, size_t offset, const void* in, size_t size)
+{
+    return guardedExport(kWriteFailed, [&] { return store().write(id, offset, in, size); });
+}
+int32_t readRecord(GroupId id, void* record, size_t size) { return readField(id, 0, record, size); }
+int32_t writeRecord(GroupId id, const void* record, size_t size) { return writeField(id, 0, record, size); }
 int32_t readInt(GroupId id, size_t offset, int32_t* value) { return readField(id, offset, value, sizeof *value); }
 int32_t writeInt(GroupId id, size_t offset, int32_t value) { return writeField(id, offset, &value, sizeof value); }
-int32_t readText(GroupId id, size_t offset, size_t width, char* text) { return SettingsStore::instance().readText(id, offset, width, text); }
-int32_t writeText(GroupId id, size_t offset, size_t width, const char* text) { return SettingsStore::instance().writeText(id, offset, width, text); }
+int32_t readText(GroupId id, size_t offset, size_t width, char* text)
+{
+    return guardedExport(kReadFailed, [&] { return store().readText(id, offset, width, text); });
+}
+int32_t writeText(GroupId id, size_t offset, size_t width, const char* text)
+{
+    return guardedExport(kWriteFailed, [&] { return store().writeText(id, offset, width, text); });
+}
 
 } // namespace
 
 extern "C" {
 
-int32_t REG_Init(void) { return SettingsStore::instance().init(); }
-void REG_Terminate(void) { SettingsStore::instance().terminate(); }
-int32_t REG_ReadMemKind(int32_t* kind) { return SettingsStore::instance().readMemKind(kind); }
-int32_t REG_MixMemKind(int32_t device, int32_t panelRom, int32_t memCard) { return setstore::mixMemKind(device, panelRom, memCard); }
+int32_t REG_Init(void) { return guardedExport(kReadFailed, [] { return store().init(); }); }
+void REG_Terminate(void) { guardedExport([] { store().terminate(); }); }
+int32_t REG_ReadMemKind(int32_t* kind) { return guardedExport(kReadFailed, [=] { return store().readMemKind(kind); }); }
+int32_t REG_MixMemKind(int32_t device, int32_t panelRom, int32_t memCard)
+{
+    return guardedExport(0, [=] { return setstore::mixMemKind(device, panelRom, memCard); });
+}
 
 // PG
 int32_t REG_ReadKeyPG(REG_PG* record) { return readRecord(GroupId::PG, record, sizeof *record); }

@@ -16,7 +16,7 @@ public:
 
     // Port setup: serial way, 9600 7N1 on the configured port, panel ROM 3.
     void open(SignalGenerator& sg) override;
-    int apply(SignalGenerator& sg) override { return PgApply(sg); }
+    void apply(SignalGenerator& sg) override { PgApply(sg); }
     void close(SignalGenerator&) override {}
 
     // 0 when sent, 1 when the timing was not sent (a message said why).

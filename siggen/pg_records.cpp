@@ -1,12 +1,27 @@
 #include "siggen/pg_records.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace siggen {
 
 namespace {
 
-int32_t hundredths(float v) { return static_cast<int32_t>(std::trunc(static_cast<double>(v) * 100.0)); }
+constexpr double kInt32Min = std::numeric_limits<int32_t>::min();
+constexpr double kInt32Max = std::numeric_limits<int32_t>::max();
+
+// Truncated toward zero and held within int32; not a number gives 0. The
+// timing check refuses such values, but a record is built from any timing.
+int32_t toInt32(double v) {
+    if (std::isnan(v)) return 0;
+    return static_cast<int32_t>(std::clamp(std::trunc(v), kInt32Min, kInt32Max));
+}
+
+int32_t hundredths(float v) { return toInt32(static_cast<double>(v) * 100.0); }
+
+// Lines in tenths, held within int32.
+int32_t tenths(int32_t lines) { return toInt32(static_cast<double>(lines) * 10.0); }
 
 // Words 20..27 for each sync flag; a later flag overrides an earlier one.
 void setSyncWords(const modeldb::SgTiming& t, int32_t* w) {
@@ -37,10 +52,10 @@ PgProgramRecord pgProgramRecord(const modeldb::SgTiming& t) {
     r[4] = hundredths(t.hSync);
     r[5] = hundredths(t.hBack);
     r[8] = t.interlace != 0 ? 2 : 0;
-    r[11] = t.vTotal * 10;
-    r[12] = t.vSync * 10;
-    r[15] = t.vBack * 10;
-    r[16] = t.vActive * 10;
+    r[11] = tenths(t.vTotal);
+    r[12] = tenths(t.vSync);
+    r[15] = tenths(t.vBack);
+    r[16] = tenths(t.vActive);
     setSyncWords(t, &r[20]);
     r[30] = 70;
     r[32] = 30;
@@ -66,8 +81,9 @@ PgPattern pgPattern(int32_t pattern, int level, int box) {
     using E = PgElement;
     std::vector<int32_t> gray{0};
     for (int i = 0; i < 16; ++i) gray.push_back(17 * i);
-    const int32_t l = level * 255 / 100;
-    const int32_t s = static_cast<int32_t>(std::trunc(std::sqrt(static_cast<double>(box)) * 100.0));
+    // Both are percentages; anything outside 0..100 is held at the nearer end.
+    const int32_t l = std::clamp(level, 0, 100) * 255 / 100;
+    const int32_t s = toInt32(std::sqrt(static_cast<double>(std::clamp(box, 0, 100))) * 100.0);
     switch (pattern) {
     case 0: return {E::CrossHatch, {64, 64}, "QU"};
     case 1: return {E::Character, {1, 2, 224, 18, 18}, "P", true};

@@ -20,7 +20,8 @@ using PgProgramRecord = std::array<int32_t, kPgProgramWords>;
 using PgSelectRecord = std::array<int32_t, kPgSelectWords>;
 using PgGlyph = std::array<uint8_t, kPgGlyphBytes>;
 
-// The program for the working buffer, word by word from the timing.
+// The program for the working buffer, word by word from the timing. Values
+// beyond a word are held at its limits; a value that is not a number gives 0.
 PgProgramRecord pgProgramRecord(const modeldb::SgTiming& t);
 // Words 13, 14, 15 (the three colour guns) set, no pattern element.
 PgSelectRecord pgSelectRecord();
@@ -37,8 +38,8 @@ struct PgPattern {
     bool userCharacter = false;  // loads the glyph of character 224 first
 };
 
-// The pattern table; level and box (percent) size pattern 13. An index
-// outside 0..13 gives an element None with no codes.
+// The pattern table; level and box (percent, held within 0..100) size
+// pattern 13. An index outside 0..13 gives an element None with no codes.
 PgPattern pgPattern(int32_t pattern, int level, int box);
 bool pgPatternKnown(int32_t pattern);
 

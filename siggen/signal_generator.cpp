@@ -11,6 +11,9 @@ namespace siggen {
 
 namespace {
 
+constexpr const char* kHFrequencyRefused = "SG can't set this Timing. >> [HFre]";
+constexpr const char* kVFrequencyRefused = "SG can't set this Timing. >> [VFre]";
+
 // A value converted to a 16-bit count as the generator layer stores it:
 // truncated toward zero, then kept to its low 16 bits. Values no 32-bit
 // integer holds (or not a number) count as 0.
@@ -19,13 +22,11 @@ int16_t toInt16(double x) {
     return static_cast<int16_t>(static_cast<int32_t>(x));
 }
 
-bool isCommandGenerator(int kind) { return kind == 6 || kind == 7 || kind == 10; }
-
 } // namespace
 
 SignalGenerator::SignalGenerator(core::Ui& ui, platform::Clock& clock) : ui_(ui), clock_(clock) {
-    drivers_[kSgKindManual] = std::make_unique<ManualDriver>();
-    drivers_[kSgKindAppliance] = std::make_unique<ApplianceDriver>();
+    drivers_[kSgKindManual] = std::make_unique<NoGeneratorDriver>();
+    drivers_[kSgKindAppliance] = std::make_unique<NoGeneratorDriver>();
 }
 
 SignalGenerator::~SignalGenerator() = default;
@@ -69,19 +70,20 @@ int SignalGenerator::SgClose() {
     SgDriver* d = driver(kind_);
     if (!d) return 1;
     d->close(*this);
-    if (isCommandGenerator(kind_)) clock_.sleepMs(kSgCommandCloseWaitMs, "generator close");
+    wait(sgKind(kind_)->afterClose);
     return 1;
 }
 
 void SignalGenerator::SgApply() {
-    if (kind_ == kSgKindAppliance) return;
-    if (!sgKind(kind_)) {
+    const SgKind* k = sgKind(kind_);
+    if (!k) {
         // No limits and no driver exist for such an index: nothing is sent.
         log(core::strf("SG kind %d is unknown; timing and pattern not sent", kind_));
         return;
     }
+    if (k->apply == SgApplyScope::Nothing) return;
     if (SgCheckTiming() == 0) return;
-    if (kind_ == kSgKindManual) return;
+    if (k->apply == SgApplyScope::CheckOnly) return;
 
     SgDriver* d = driver(kind_);
     if (!d) {
@@ -89,22 +91,12 @@ void SignalGenerator::SgApply() {
                        kindName()));
         return;
     }
-    const int status = d->apply(*this);
-    switch (sgKind(kind_)->family) {
-    case SgDriverFamily::TimingCard:
-        if (status == 1) ui_.message(" VTG File is nothing ! ");
-        break;
-    case SgDriverFamily::CommandGenerator:
-        if (status == 2091) {
-            ui_.message(" Quntum SG can't set the timing ! \nHtot is not even.");
-        } else if (status != 1) {
-            ui_.message(core::strf(" Quntum SG can't set the timing ! \nStatus = %4d", status));
-        }
-        break;
-    default:
-        break;  // pattern generators word their own failures
-    }
-    clock_.sleepMs(kSgApplyWaitMs, "generator settle");
+    d->apply(*this);
+    wait(k->afterApply);
+}
+
+void SignalGenerator::wait(const SgWait& w) {
+    if (w.ms > 0) clock_.sleepMs(w.ms, w.what);
 }
 
 void SignalGenerator::SgResetDefault() {
@@ -118,6 +110,7 @@ void SignalGenerator::SgResetDefault() {
 int SignalGenerator::SgCheckTiming() {
     const SgCapability* cap = sgCapability(kind_);
     if (!cap) return 0;
+    if (!timingIsFinite()) return 0;
     SgTiming& t = timing_;
 
     if (std::trunc(static_cast<double>(t.dotClock) + 1.0) > cap->maxDotClockMHz) {
@@ -129,11 +122,11 @@ int SignalGenerator::SgCheckTiming() {
         }
     }
     if (std::trunc(t.hFrequency / 1000.0f) > cap->maxHFrequencyKHz) {
-        ui_.message("SG can't set this Timing. >> [HFre]");
+        ui_.message(kHFrequencyRefused);
         return 0;
     }
     if (std::trunc(t.vFrequency) > cap->maxVFrequencyHz) {
-        ui_.message("SG can't set this Timing. >> [VFre]");
+        ui_.message(kVFrequencyRefused);
         return 0;
     }
 
@@ -161,6 +154,21 @@ int SignalGenerator::SgCheckTiming() {
     t.hBack = static_cast<float>(nBack) * q;
     t.hActive = static_cast<float>(nActive) * q;
     return 1;
+}
+
+bool SignalGenerator::timingIsFinite() {
+    // A corrupt model file can carry any bit pattern. Without a dot clock the
+    // horizontal timing is as undefined as without a line rate.
+    const SgTiming& t = timing_;
+    if (!std::isfinite(t.dotClock) || !std::isfinite(t.hFrequency)) {
+        ui_.message(kHFrequencyRefused);
+        return false;
+    }
+    if (!std::isfinite(t.vFrequency)) {
+        ui_.message(kVFrequencyRefused);
+        return false;
+    }
+    return true;
 }
 
 void SignalGenerator::applyTiming(const SgTiming& timing) {

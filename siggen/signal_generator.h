@@ -40,20 +40,21 @@ public:
     void setLog(SgLog log) { log_ = std::move(log); }
     // Installs the driver of `kind` (0..10), replacing any before it.
     void installDriver(int kind, std::unique_ptr<SgDriver> driver);
-    SgDriver* driver(int kind) const;
 
     // Three setters; nothing reaches the hardware.
     void SgSelect(int kind, int port, int isaNumber);
     // Opens and sets up the configured kind. Always 1; failures are messages.
     int SgOpen();
-    // Closes the configured kind. Always 1.
+    // Closes the configured kind, then waits as the kind table says. Always 1.
     int SgClose();
-    // Checks and sends the current timing and selection.
+    // Checks and sends the current timing and selection as far as the kind
+    // table says, then waits the kind's settle time.
     void SgApply();
     // Default timing, pattern 0, all guns, no inversion, both flags clear; applied.
     void SgResetDefault();
     // 1 when the timing may be sent (possibly after halving the dot clock or
-    // moving to an even total in place), 0 when not.
+    // moving to an even total in place), 0 when not; a dot clock or frequency
+    // that is not a finite number is refused as it stands.
     int SgCheckTiming();
 
     // Shows a model timing: copies it in, clears both flags, applies.
@@ -84,17 +85,17 @@ public:
     int16_t specialWhiteBox() const { return specialWhiteBox_; }
     void setSpecialWhite(int level, int box);
 
-    int32_t vtgCardHandle() const { return vtgCardHandle_; }
-    void setVtgCardHandle(int32_t handle) { vtgCardHandle_ = handle; }
-    double qdFirmwareVersion() const { return qdFirmwareVersion_; }
-    void setQdFirmwareVersion(double version) { qdFirmwareVersion_ = version; }
-
     core::Ui& ui() { return ui_; }
+    // The drivers' waits go through the generator's clock.
     platform::Clock& clock() { return clock_; }
     void log(const std::string& line) const;
 
 private:
+    SgDriver* driver(int kind) const;
     const char* kindName() const;
+    // Refuses a timing whose dot clock or frequencies are not finite numbers.
+    bool timingIsFinite();
+    void wait(const SgWait& wait);
 
     core::Ui& ui_;
     platform::Clock& clock_;
@@ -111,12 +112,6 @@ private:
     int16_t showConversion_ = 0;
     int16_t specialWhiteLevel_ = 0;
     int16_t specialWhiteBox_ = 0;
-    int32_t vtgCardHandle_ = 1;
-    double qdFirmwareVersion_ = 0;
 };
-
-// Waits after an apply and after closing a command generator, in ms.
-constexpr uint32_t kSgApplyWaitMs = 500;
-constexpr uint32_t kSgCommandCloseWaitMs = 1000;
 
 } // namespace siggen

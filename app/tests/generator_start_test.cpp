@@ -28,10 +28,9 @@ class EventDriver : public siggen::SgDriver {
 public:
     EventDriver(std::vector<std::string>& events, int kind) : events_(events), kind_(kind) {}
     void open(siggen::SignalGenerator&) override { events_.push_back("open " + std::to_string(kind_)); }
-    int apply(siggen::SignalGenerator& sg) override {
+    void apply(siggen::SignalGenerator& sg) override {
         events_.push_back("apply " + std::to_string(kind_) + " " + sg.timing().name);
         timings.push_back(sg.timing());
-        return 1;
     }
     void close(siggen::SignalGenerator&) override { events_.push_back("close " + std::to_string(kind_)); }
     std::vector<siggen::SgTiming> timings;
@@ -172,8 +171,13 @@ TEST_F(StartUp, ControlScreenRunsOnTheLoadedModel) {
     EXPECT_FALSE(panel.buttons()[3].visible);
 }
 
-TEST(GeneratorNames, ConfigurationListIsTheKindTable) {
+TEST_F(StartUp, ConfigurationListIsTheKindTable) {
+    appstate::Profile profile(profilePath());
+    appstate::AppState state(home, ui, profile, clock);
+    ConfigurationScreen screen(state, ui);
+    const std::vector<std::string>& items = screen.items(ConfigurationScreen::Generator);
     const auto& kinds = siggen::sgKindTable();
-    for (size_t i = 0; i < kinds.size(); ++i)
-        EXPECT_STREQ(ConfigurationScreen::kGeneratorNames[i], kinds[i].name) << i;
+    ASSERT_EQ(items.size() + 1, kinds.size());  // "END" ends the list unseen
+    for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i], kinds[i].name) << i;
+    EXPECT_STREQ(kinds.back().name, "END");
 }

@@ -11,7 +11,7 @@
 #include "link/memory_registers.h"
 #include "platform/clock.h"
 #include "siggen/signal_generator.h"
-#include "siggen/tests/recording_driver.h"
+#include "siggen/recording_driver.h"
 
 namespace app::testing {
 

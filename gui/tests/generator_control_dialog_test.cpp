@@ -15,7 +15,7 @@
 #include "gui/generator_control_dialog.h"
 #include "link/memory_registers.h"
 #include "platform/clock.h"
-#include "siggen/tests/recording_driver.h"
+#include "siggen/recording_driver.h"
 
 namespace {
 

@@ -21,6 +21,8 @@
  *   their second, each an array of the record's field count. PGLIMIT_GetHTiming
  *   reads the variant (0 or 1) from max[0] before filling both.
  * - The library is called from one thread at a time and keeps no pointer.
+ * - No exception leaves the library: a failure inside it returns -41
+ *   (PGLIMIT_GetTableAddr: null).
  */
 #include <stdint.h>
 

@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "limtab.h"
+#include "limtab/export_guard.h"
 #include "platform/testing/test_folder.h"
 #include "setstore.h"
 
@@ -346,6 +349,18 @@ TEST(Limtab, ProgramNumberCheckAgreesWithItsRanges)
             }
         }
     }
+}
+
+// Nothing behind the exports throws today; the guard they all go through
+// turns any throw into the documented failure.
+TEST(Limtab, GuardTurnsAThrowIntoTheFailureResult)
+{
+    EXPECT_EQ(-41, limtab::guardedExport(int32_t{-41}, []() -> int32_t { throw std::bad_alloc(); }));
+    EXPECT_EQ(-41, limtab::guardedExport(int32_t{-41}, []() -> int32_t { throw std::out_of_range("x"); }));
+    EXPECT_EQ(0, limtab::guardedExport(int32_t{-41}, [] { return int32_t{0}; }));
+    EXPECT_EQ(nullptr, limtab::guardedExport<const int32_t*>(nullptr, []() -> const int32_t* { throw 1; }));
+    ASSERT_EQ(0, PGLIMIT_SetTableLimit());
+    EXPECT_NE(nullptr, PGLIMIT_GetTableAddr());
 }
 
 TEST(Limtab, EmptyRangesAcceptOnlyMinusOne)

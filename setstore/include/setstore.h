@@ -18,6 +18,9 @@
  * - Call REG_Init before writing and REG_Terminate when done; a write outside
  *   them still changes the cache but returns -21. Every write saves the whole
  *   group and reads it back. Reads never touch the file.
+ * - No exception leaves the library: a failure inside it (memory running out)
+ *   returns -20 from a read or REG_Init, -21 from a write, 0 from
+ *   REG_MixMemKind.
  * - Layout and FileADEditPath live only in the shared block: they are never
  *   stored and are gone once no process has the library loaded.
  * - Any thread of any process may call the library. Copies between the cache

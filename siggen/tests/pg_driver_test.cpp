@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
+#include <cmath>
 #include <map>
 #include <string>
 #include <vector>
@@ -101,6 +103,30 @@ TEST(PgRecords, DefaultTimingWords) {
     EXPECT_EQ(r[63], 37);
     EXPECT_EQ(r[100], 255);
     EXPECT_EQ(r[117], 0);
+}
+
+TEST(PgRecords, AnyValueBecomesAWordWithinItsRange) {
+    modeldb::SgTiming t = defaultSgTiming();
+    t.dotClock = 1.0e30f;
+    t.hTotal = std::nanf("");
+    t.hActive = -INFINITY;
+    t.hSync = INFINITY;
+    t.hBack = -1.0e30f;
+    t.vTotal = INT32_MAX;
+    t.vSync = INT32_MIN;
+    t.vBack = 214748365;  // ten times is just beyond int32
+    t.vActive = -7;
+    const PgProgramRecord r = pgProgramRecord(t);
+    EXPECT_EQ(std::vector<int32_t>(r.begin() + 1, r.begin() + 6),
+              (std::vector<int32_t>{INT32_MAX, 0, INT32_MIN, INT32_MAX, INT32_MIN}));
+    EXPECT_EQ(r[11], INT32_MAX);
+    EXPECT_EQ(r[12], INT32_MIN);
+    EXPECT_EQ(r[15], INT32_MAX);
+    EXPECT_EQ(r[16], -70);
+
+    // Level and box are percentages: held within 0..100.
+    EXPECT_EQ(pgPattern(13, 1000, -4).record, (std::vector<int32_t>{0, 0, 0, 255, 255, 255, 7, 0, 0, 0}));
+    EXPECT_EQ(pgPattern(13, -1, 400).record, (std::vector<int32_t>{0, 1000, 1000, 0, 0, 0, 7, 0, 0, 0}));
 }
 
 TEST(PgRecords, SyncWordsLaterFlagWins) {

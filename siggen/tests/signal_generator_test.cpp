@@ -4,7 +4,7 @@
 
 #include "core/test_ui.h"
 #include "platform/clock.h"
-#include "siggen/tests/recording_driver.h"
+#include "siggen/recording_driver.h"
 #include "siggen/signal_generator.h"
 
 using namespace siggen;
@@ -70,6 +70,41 @@ TEST(SgTables, KindsInOrderEndingAtEndAndTheirLimits) {
     EXPECT_EQ(sgCapability(1)->maxDotClockMHz, 240);
     EXPECT_EQ(sgCapability(8)->limit4, 9000);
     EXPECT_EQ(sgCapability(10)->limit5, 4096);
+}
+
+TEST(SgTables, WhatEachKindImplies) {
+    for (const SgKind& k : sgKindTable()) {
+        if (k.family == SgDriverFamily::End) continue;
+        const bool sends = k.index <= 7 || k.index == 10;
+        EXPECT_EQ(k.apply == SgApplyScope::CheckAndSend, sends) << k.index;
+        EXPECT_EQ(k.afterApply.ms, sends ? 500u : 0u) << k.index;
+        if (sends) {
+            EXPECT_STREQ(k.afterApply.what, "generator settle");
+        }
+        const bool command = k.index == 6 || k.index == 7 || k.index == 10;
+        EXPECT_EQ(k.family == SgDriverFamily::CommandGenerator, command) << k.index;
+        EXPECT_EQ(k.afterClose.ms, command ? 1000u : 0u) << k.index;
+        if (command) {
+            EXPECT_STREQ(k.afterClose.what, "generator close");
+        }
+    }
+    EXPECT_EQ(sgKind(8)->apply, SgApplyScope::CheckOnly);
+    EXPECT_EQ(sgKind(9)->apply, SgApplyScope::Nothing);
+
+    // The configuration's lists: kind 10 opens with both, a change to it
+    // enables neither; an index the table lacks enables both.
+    EXPECT_EQ(sgConfigurationLists(10, true), (SgLists{true, true}));
+    EXPECT_EQ(sgConfigurationLists(10, false), (SgLists{false, false}));
+    EXPECT_EQ(sgConfigurationLists(6, true), (SgLists{false, true}));
+    EXPECT_EQ(sgConfigurationLists(7, false), (SgLists{true, false}));
+    EXPECT_EQ(sgConfigurationLists(11, false), (SgLists{true, true}));
+    EXPECT_EQ(sgConfigurationLists(-1, true), (SgLists{true, true}));
+
+    const std::vector<std::string> names = sgKindNames(15);
+    ASSERT_EQ(names.size(), 11u);
+    EXPECT_EQ(names.front(), "PG-301");
+    EXPECT_EQ(names.back(), "PG-202_PCI");
+    EXPECT_EQ(sgKindNames(2), (std::vector<std::string>{"PG-301", "PG-301S"}));
 }
 
 TEST_F(Generator, DefaultTimingIsEvenAndPassesUnchangedOnEveryDrivenKind) {
@@ -172,6 +207,42 @@ TEST_F(Generator, DegenerateTimingsNeitherCrashNorReachTheDriverAsNonsenseCounts
     EXPECT_EQ(sg.SgCheckTiming(), 1);
 }
 
+TEST_F(Generator, NonFiniteDotClockOrFrequencyIsRefusedAndNothingIsSent) {
+    use(0);
+    sg.setShowConversion(1);  // a conversion would be announced: none may be
+    for (float bad : {std::nanf(""), INFINITY, -INFINITY}) {
+        ui.clear();
+        SgTiming t = defaultSgTiming();
+        t.dotClock = bad;
+        sg.applyTiming(t);
+        EXPECT_EQ(std::isnan(sg.timing().dotClock), std::isnan(bad));  // refused as it stood, not halved
+        if (!std::isnan(bad)) {
+            EXPECT_EQ(sg.timing().dotClock, bad);
+        }
+        t = defaultSgTiming();
+        t.hFrequency = bad;
+        sg.applyTiming(t);
+        t = defaultSgTiming();
+        t.vFrequency = bad;
+        sg.applyTiming(t);
+        t = defaultSgTiming();
+        t.hFrequency = bad;
+        t.vFrequency = bad;
+        sg.applyTiming(t);
+        EXPECT_EQ(ui.messages(), (std::vector<std::string>{kHFre, kHFre, kVFre, kHFre})) << bad;
+    }
+    EXPECT_EQ(driver.applies(), 0u);
+    EXPECT_TRUE(clock.sleeps().empty());
+
+    // The manual kind refuses them the same way.
+    ui.clear();
+    sg.SgSelect(8, 0, 0);
+    SgTiming t = defaultSgTiming();
+    t.vFrequency = INFINITY;
+    sg.applyTiming(t);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{kVFre});
+}
+
 TEST_F(Generator, ApplianceKindNeverOpensChecksOrSends) {
     use(9);
     sg.SgOpen();
@@ -230,37 +301,22 @@ TEST_F(Generator, UnknownKindOpensNothingAndSendsNothing) {
     EXPECT_EQ(logLines.size(), 2u);
 }
 
-TEST_F(Generator, DriverStatusesAreWordedByFamilyAndEveryApplyWaits) {
-    use(6);
-    driver.status = 1;
-    sg.SgApply();
-    EXPECT_TRUE(ui.messages().empty());
-    driver.status = 2091;
-    sg.SgApply();
-    driver.status = 5;
-    sg.SgApply();
-    EXPECT_EQ(ui.messages(), (std::vector<std::string>{" Quntum SG can't set the timing ! \nHtot is not even.",
-                                                       " Quntum SG can't set the timing ! \nStatus =    5"}));
-    EXPECT_EQ(clock.sleeps(), (std::vector<uint32_t>{500, 500, 500}));
-
-    ui.clear();
-    DriverLog card;
-    sg.installDriver(4, std::make_unique<RecordingDriver>(card));
-    sg.SgSelect(4, 0, 0);
-    card.status = 0;
-    sg.SgApply();
-    card.status = 1;
-    sg.SgApply();
-    EXPECT_EQ(ui.messages(), std::vector<std::string>{" VTG File is nothing ! "});
-
-    ui.clear();
-    DriverLog pg;
-    sg.installDriver(0, std::make_unique<RecordingDriver>(pg));
-    sg.SgSelect(0, 1, 0);
-    pg.status = 1;  // the pattern-generator driver words its own failures
-    sg.SgApply();
-    EXPECT_TRUE(ui.messages().empty());
-    EXPECT_EQ(pg.applies(), 1u);
+TEST_F(Generator, OnlyTheDriverWordsItsFailuresAndEverySentApplyWaits) {
+    const platform::FakeClock::Wait settle{"generator settle", 500};
+    for (int kind : {0, 4, 6}) {
+        DriverLog log;
+        sg.installDriver(kind, std::make_unique<RecordingDriver>(log));
+        sg.SgSelect(kind, 1, 1);
+        ui.clear();
+        clock.clearSleeps();
+        sg.SgApply();
+        EXPECT_TRUE(ui.messages().empty()) << kind;
+        log.failure = "the driver's own words";
+        sg.SgApply();
+        EXPECT_EQ(ui.messages(), std::vector<std::string>{"the driver's own words"}) << kind;
+        EXPECT_EQ(log.applies(), 2u) << kind;
+        EXPECT_EQ(clock.waits(), (std::vector<platform::FakeClock::Wait>{settle, settle})) << kind;
+    }
 }
 
 TEST_F(Generator, ClosingACommandGeneratorWaitsASecondOthersDoNot) {
@@ -268,6 +324,7 @@ TEST_F(Generator, ClosingACommandGeneratorWaitsASecondOthersDoNot) {
     sg.SgClose();
     EXPECT_EQ(driver.closes, 1);
     EXPECT_EQ(clock.sleeps(), std::vector<uint32_t>{1000});
+    EXPECT_EQ(clock.waitsNamed("generator close"), std::vector<uint32_t>{1000});
     clock.clearSleeps();
     DriverLog card;
     sg.installDriver(5, std::make_unique<RecordingDriver>(card));
@@ -326,5 +383,4 @@ TEST_F(Generator, SpecialWhiteStaysWithinPercent) {
     sg.setSpecialWhite(140, -3);
     EXPECT_EQ(sg.specialWhiteLevel(), 100);
     EXPECT_EQ(sg.specialWhiteBox(), 0);
-    EXPECT_EQ(sg.vtgCardHandle(), 1);
 }

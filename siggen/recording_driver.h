@@ -1,7 +1,10 @@
 #pragma once
-// A driver for tests: counts opens, applies and closes, remembers what each
-// apply saw and returns a scripted status.
+// A driver that sends nothing, for tests: counts opens, applies and closes, remembers what each
+// apply saw and, when given one, words a failure of its own.
+#include <string>
 #include <vector>
+
+#include "core/ui.h"
 
 #include "siggen/signal_generator.h"
 
@@ -13,7 +16,7 @@ struct DriverLog {
     std::vector<SgTiming> timings;
     std::vector<SgPatternSelection> selections;
     std::vector<bool> patternOnly;
-    int status = 0;
+    std::string failure;  // shown by each apply when not empty
     size_t applies() const { return timings.size(); }
 };
 
@@ -21,11 +24,11 @@ class RecordingDriver : public SgDriver {
 public:
     explicit RecordingDriver(DriverLog& log) : log_(log) {}
     void open(SignalGenerator&) override { ++log_.opens; }
-    int apply(SignalGenerator& sg) override {
+    void apply(SignalGenerator& sg) override {
         log_.timings.push_back(sg.timing());
         log_.selections.push_back(sg.selection());
         log_.patternOnly.push_back(sg.patternOnly());
-        return log_.status;
+        if (!log_.failure.empty()) sg.ui().message(log_.failure);
     }
     void close(SignalGenerator&) override { ++log_.closes; }
 
