@@ -7,7 +7,7 @@
 #include "modeldb/model_database.h"
 #include "platform/clock.h"
 #include "platform/program_home.h"
-#include "siggen/pg_driver.h"
+#include "siggen/install_drivers.h"
 #include "siggen/signal_generator.h"
 
 namespace cli {
@@ -75,7 +75,7 @@ bool Session::startState(const Needs& needs) {
     }
 
     generator_ = std::make_unique<siggen::SignalGenerator>(*ui_, clock_);
-    siggen::installPgDrivers(*generator_, siggen::makeGenlinkPgLink());
+    siggen::installDrivers(*generator_, home_);
     generator_->setLog([this](const std::string& line) { out_.status(line); });
     if (options_.debug) generator_->setShowConversion(1);
     state_ = std::make_unique<appstate::AppState>(home_, *ui_, profile(), clock_);

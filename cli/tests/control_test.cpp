@@ -34,7 +34,7 @@ protected:
 };
 
 const std::vector<std::string> kTimingRows = {" 1 : 640x480@60     ", " 2 : 800x600@75     ", " 3 : 1024x768@85    ",
-                                              " 4 : 1280x1024@60   "};
+                                              " 4 : 1280x1024@60   ", " 5 : 720x400@70     "};
 
 } // namespace
 
@@ -92,7 +92,7 @@ TEST_F(Generator, TheGeneratorCommandAppliesWhatItIsGiven) {
     EXPECT_TRUE(contains(r.outLines(), "Timing Name: VGA Graphics"));
     EXPECT_EQ(generator_->log(), log);  // nothing sent
 
-    EXPECT_EQ(cli({"generator", "--timing", "5"}).exit, 2);
+    EXPECT_EQ(cli({"generator", "--timing", "6"}).exit, 2);
     EXPECT_EQ(cli({"generator", "--pattern", "17"}).exit, 2);
     EXPECT_EQ(cli({"generator", "--level", "50"}).exit, 2);  // --box too
     EXPECT_EQ(generator_->log(), log);

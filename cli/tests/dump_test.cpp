@@ -74,7 +74,7 @@ TEST_F(Dump, JsonGivesTheSameFields) {
     EXPECT_EQ(dump["format"], "model file");
     const nlohmann::json& f = dump["fields"];
     EXPECT_EQ(f["chassis file"], "VXA.CHS");
-    ASSERT_EQ(f["PRE_PARA"].size(), 4u);
+    ASSERT_EQ(f["PRE_PARA"].size(), 5u);
     EXPECT_EQ(f["PRE_PARA"][1]["name"], "800x600@75");
     EXPECT_DOUBLE_EQ(f["PRE_PARA"][1]["H kHz"].get<double>(), 46.875);
     EXPECT_EQ(f["PRC_DATA"]["adjustment procedures"], nlohmann::json({"GEOMETRY", "WHITEBAL"}));
@@ -87,7 +87,7 @@ TEST_F(Dump, ACutFileShowsWhatItHoldsThenWhereItStopped) {
     CliRun r = cli({"dump", cut("data/VX1700.mdl", 300)});
     EXPECT_EQ(r.exit, 1);
     std::vector<std::string> out = r.outLines();
-    EXPECT_EQ(out.back(), "stopped at offset 240: PRE_PARA: record 3 of 4 needs 80 bytes; 60 left");
+    EXPECT_EQ(out.back(), "stopped at offset 240: PRE_PARA: record 3 of 5 needs 80 bytes; 60 left");
     EXPECT_TRUE(contains(out, "    name: \"800x600@75\""));
     EXPECT_FALSE(contains(out, "ADJ_PARA:"));
 
@@ -102,9 +102,9 @@ TEST_F(Dump, ACutFileShowsWhatItHoldsThenWhereItStopped) {
     EXPECT_EQ(r.exit, 1);
     EXPECT_EQ(r.outLines().back(), "stopped at offset 720: data groups: record 2 of 2 needs 540 bytes; 10 left");
 
-    r = cli({"dump", cut("data/DEMO1.BUS", 1000)});
+    r = cli({"dump", cut("data/DEMO1.BUS", 1064)});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_EQ(r.outLines().back(), "stopped at offset 1000: section R_B: record 3 of 5 needs 16 bytes, 0 left");
+    EXPECT_EQ(r.outLines().back(), "stopped at offset 1064: section R_B: record 3 of 5 needs 16 bytes, 0 left");
     EXPECT_EQ(r.out.find("REG= registers"), std::string::npos);
 
     r = cli({"dump", cut("mdlsel.sel", 2 * 128 + 5)});
@@ -120,8 +120,8 @@ TEST_F(Dump, ACutFileShowsWhatItHoldsThenWhereItStopped) {
     r = cli({"dump", "--json", cut("data/VX1700.mdl", 2000)});
     EXPECT_EQ(r.exit, 1);
     const nlohmann::json dump = nlohmann::json::parse(r.outLines().at(0))["dump"];
-    // Header, 4 presets, 1 adjustment timing, no MPU records, PRC_DATA, TUP_DATA: SPECIAL begins at 1244.
-    EXPECT_EQ(dump["stopped"]["offset"], 1244);
+    // Header, 5 presets, 1 adjustment timing, no MPU records, PRC_DATA, TUP_DATA: SPECIAL begins at 1324.
+    EXPECT_EQ(dump["stopped"]["offset"], 1324);
     EXPECT_NE(dump["stopped"]["reason"].get<std::string>().find("SPECIAL needs"), std::string::npos) << dump;
     EXPECT_TRUE(dump["fields"].contains("TUP_DATA"));
     EXPECT_FALSE(dump["fields"].contains("SPECIAL"));
