@@ -7,6 +7,7 @@
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "siggen/signal_generator.h"
 
 namespace app {
 
@@ -23,10 +24,7 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
     // menu open the factory preset screen directly.
     dispatcher_.setHandler(
         CommandId::FactoryPreset,
-        [this] {
-            appstate::ScreenContext c = context();
-            screens::runFactoryPreset(c);
-        },
+        [this] { openFactoryPreset(false); },
         [this] { return state_.document().chassis().factoryPresetAvailable != 0; });
     dispatcher_.setHandler(
         CommandId::Maintenance,
@@ -75,6 +73,20 @@ void Commands::openModelSelection() {
     modeldb::ModelSelection screen(state_.home(), ui_, state_);
     screen.open();
     ui_.runModal(screen);
+}
+
+bool Commands::runFactoryPreset(bool av) {
+    if (!enabled(CommandId::FactoryPreset)) return false;
+    openFactoryPreset(av);
+    return true;
+}
+
+void Commands::openFactoryPreset(bool av) {
+    // The appliance generator sends no timings: its screen adjusts the mode the monitor shows.
+    const auto variant = generator_.kind() == siggen::kSgKindAppliance ? screens::FactoryPreset::Variant::Appliance
+                                                                        : screens::FactoryPreset::Variant::Timings;
+    appstate::ScreenContext c = context();
+    screens::runFactoryPreset(c, variant, av);
 }
 
 void Commands::openConfiguration() {

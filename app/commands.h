@@ -33,6 +33,10 @@ public:
     // What "&Exit" does: the front end ends itself.
     void setExitAction(std::function<void()> exit);
 
+    // The factory preset screen as F5 opens it (`av` false) or over the
+    // model's AV preset timings; false when the command is disabled.
+    bool runFactoryPreset(bool av);
+
     MainView mainView() const;
 
     // The context every screen of these commands receives.
@@ -49,6 +53,7 @@ public:
 private:
     void openModelSelection();
     void openConfiguration();
+    void openFactoryPreset(bool av);
 
     appstate::AppState& state_;
     siggen::SignalGenerator& generator_;

@@ -161,6 +161,45 @@ TEST_F(Station, ServiceCommandsFollowTheChassisFlags) {
     EXPECT_TRUE(ui.modalKinds().empty());
 }
 
+TEST_F(Station, FactoryPresetOpensTheVariantOfTheGeneratorKindAndTheAvList) {
+    start(siggen::kSgKindAppliance);
+    // The simulated monitor serves the ECS type 2 model.
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::ModelSelection));
+    ASSERT_EQ(state->modelName(), "VX-1900S");
+    // The appliance adjusts the mode the monitor shows: no list, no timing sent.
+    const size_t applies = driver.applies();
+    int opened = 0;
+    ui.answerModal([&](core::Screen& s) {
+        ++opened;
+        auto& screen = dynamic_cast<screens::FactoryPreset&>(s);
+        EXPECT_EQ(screen.variant(), screens::FactoryPreset::Variant::Appliance);
+        EXPECT_TRUE(screen.adjusting());
+        EXPECT_EQ(driver.applies(), applies);
+        EXPECT_TRUE(s.handle(InputEvent::press(Key::Escape)));
+        return s.result();
+    });
+    ASSERT_TRUE(commands->run(CommandId::FactoryPreset));
+
+    sg.installDriver(0, std::make_unique<siggen::RecordingDriver>(driver));
+    sg.SgSelect(0, 2, 0);
+    ui.answerModal([&](core::Screen& s) {
+        ++opened;
+        auto& screen = dynamic_cast<screens::FactoryPreset&>(s);
+        EXPECT_EQ(screen.variant(), screens::FactoryPreset::Variant::Timings);
+        EXPECT_TRUE(screen.av());
+        EXPECT_EQ(screen.rows().size(), 2u);
+        EXPECT_TRUE(s.handle(InputEvent::press(Key::Escape)));
+        return s.result();
+    });
+    ASSERT_TRUE(commands->runFactoryPreset(true));
+
+    state->document().chassis().factoryPresetAvailable = 0;
+    EXPECT_FALSE(commands->runFactoryPreset(true));
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
+}
+
 TEST_F(Station, MainViewShowsTheFileNameOnlyInDebugMode) {
     start(0);
     EXPECT_EQ(commands->mainView().modelName, "VX-1700");
