@@ -17,6 +17,14 @@ void ScreenRenderer::render(const core::ScreenView& view) {
         fields_[f.name] = f.value;
         out_.show(f.name, f.value);
     }
+    // Captions change with the state they stand for ("POWER ON" / "POWER OFF").
+    std::string buttons;
+    for (const core::ScreenView::Button& b : view.buttons)
+        buttons += (buttons.empty() ? "" : ", ") + b.caption + (b.enabled ? "" : " (disabled)");
+    if (buttons != buttons_) {
+        buttons_ = buttons;
+        out_.show("buttons", buttons);
+    }
     std::string checked;
     for (const core::ScreenView::Button& b : view.buttons)
         if (b.checked) checked += (checked.empty() ? "" : ", ") + b.caption;

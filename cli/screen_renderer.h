@@ -1,7 +1,8 @@
 #pragma once
 // Prints one open screen as it changes, from its ScreenView alone: its title
-// when it opens, each field and the checked buttons when they change, each
-// line added to a list or log, the selected row of a list, and the progress.
+// when it opens, each field, the visible buttons and the checked ones when
+// they change, each line added to a list or log, the selected row of a list,
+// and the progress.
 #include <map>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@ private:
     bool opened_ = false;
     std::map<std::string, std::string> fields_;
     std::map<std::string, ListState> lists_;
+    std::string buttons_;
     std::string checked_;
     int progress_ = -1;
 };

@@ -103,7 +103,7 @@ TEST(Frame, KeysDriveAnyScreenFromItsView) {
     EXPECT_EQ(r.exit, 0) << r.err;
     EXPECT_EQ(r.out, " line 1 \n line 2 \nanswered yes\n");
     EXPECT_EQ(r.err,
-              "screen: Log\nValue: \nValue: a,b\nquestion: Overwrite the file?\\nIt exists. -> yes\n");
+              "screen: Log\nValue: \nbuttons: Add, Clear\nValue: a,b\nquestion: Overwrite the file?\\nIt exists. -> yes\n");
 
     // A list filled anew prints whole.
     r = runAsk({"ask", "--keys", "click=Add,click=Clear,click=Add,Escape", "--no"});
