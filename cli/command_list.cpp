@@ -13,14 +13,17 @@ std::unique_ptr<Command> makeWriteCommand();
 std::unique_ptr<Command> makeGeneratorCommand();
 std::unique_ptr<Command> makeControlCommand();
 std::unique_ptr<Command> makeConfigCommand();
+std::unique_ptr<Command> makePresetCommand();
+std::unique_ptr<Command> makeMaintenanceCommand();
+std::unique_ptr<Command> makeFailureCommand();
 std::unique_ptr<Command> makeDumpCommand();
 std::unique_ptr<Command> makeDoctorCommand();
 
 std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {makeModelsCommand, makeSelectCommand, makeInfoCommand, makeReadCommand, makeWriteCommand,
-                      makeGeneratorCommand, makeControlCommand, makeConfigCommand, makeDumpCommand,
-                      makeDoctorCommand})
+                      makeGeneratorCommand, makeControlCommand, makeConfigCommand, makePresetCommand,
+                      makeMaintenanceCommand, makeFailureCommand, makeDumpCommand, makeDoctorCommand})
         commands.push_back(make());
     return commands;
 }

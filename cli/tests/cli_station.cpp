@@ -10,6 +10,7 @@
 
 #include "kit/demo_station.h"
 #include "sim/monitor/link_file.h"
+#include "sim/monitor/monitor_behaviour.h"
 
 namespace clitest {
 
@@ -69,10 +70,14 @@ CliRun runProgram(const std::string& program, const std::vector<std::string>& ar
     return run;
 }
 
-SimulatedGenerator::SimulatedGenerator(std::string logPath) : logPath_(std::move(logPath)) {
+SimulatedGenerator::SimulatedGenerator(std::string logPath, std::vector<std::string> args)
+    : logPath_(std::move(logPath)) {
     int out[2];
     if (pipe(out) != 0) return;
-    const std::string program = PATGEN_SIM;
+    args.insert(args.begin(), PATGEN_SIM);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     pid_ = fork();
     if (pid_ == 0) {
         const int log = open(logPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -80,7 +85,7 @@ SimulatedGenerator::SimulatedGenerator(std::string logPath) : logPath_(std::move
         dup2(log, 2);
         close(out[0]);
         close(out[1]);
-        execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        execv(argv[0], argv.data());
         _exit(127);
     }
     close(out[1]);
@@ -137,11 +142,16 @@ void CliStation::mapPort(int n, const std::string& device) {
     folder_.write("comports.ini", text);
 }
 
-sim::MonitorProtocol& CliStation::startMonitor(int ecsType) {
+sim::MonitorProtocol& CliStation::startMonitor(int ecsType, const std::vector<std::string>& behaviour) {
     sim::LinkTables tables;
     std::string error;
     EXPECT_TRUE(sim::readLinkFile(home_ + "/data/DEMO" + std::to_string(ecsType) + ".BUS", tables, &error)) << error;
     protocol_ = std::make_shared<sim::MonitorProtocol>(tables, ecsType);
+    if (!behaviour.empty()) {
+        sim::MonitorBehaviour b;
+        EXPECT_TRUE(b.parse(behaviour, &error)) << error;
+        b.applyTo(*protocol_);
+    }
     server_ = std::make_unique<sim::MonitorPtyServer>(protocol_);
     EXPECT_TRUE(server_->start(&error)) << error;
     mapPort(1, server_->path());

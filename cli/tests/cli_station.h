@@ -26,10 +26,11 @@ struct CliRun {
 CliRun runProgram(const std::string& program, const std::vector<std::string>& args, const std::string& folder);
 
 // The simulated pattern generator (pelaro-patgen-sim) on a pseudo-terminal,
-// logging what it receives and stores to a file.
+// logging what it receives and stores to a file; `args` are its options
+// (--timing-file FILE shares its output timing with the simulated monitor).
 class SimulatedGenerator {
 public:
-    explicit SimulatedGenerator(std::string logPath);
+    explicit SimulatedGenerator(std::string logPath, std::vector<std::string> args = {});
     ~SimulatedGenerator();
     const std::string& path() const { return path_; }
     std::string log() const;
@@ -52,8 +53,10 @@ protected:
     std::string profileText() const;
     // Maps COMn to `device` in the port map.
     void mapPort(int n, const std::string& device);
-    // Serves the demo's link description of `ecsType` on a pseudo-terminal mapped to COM1.
-    sim::MonitorProtocol& startMonitor(int ecsType);
+    // Serves the demo's link description of `ecsType` on a pseudo-terminal
+    // mapped to COM1; `behaviour` takes the simulator's options beyond plain
+    // register memory (status registers, modes, preset registers).
+    sim::MonitorProtocol& startMonitor(int ecsType, const std::vector<std::string>& behaviour = {});
     // The generator link's protocol time-outs in the settings store.
     void writeSettingsStore(bool zeroTimeouts = false);
 
