@@ -18,6 +18,7 @@
 #include "platform/xdg_paths.h"
 #include "setstore.h"
 #include "siggen/sg_kind.h"
+#include "siggen/vtg_files.h"
 
 namespace cli {
 
@@ -134,6 +135,13 @@ private:
         if (!k) {
             add(Status::Fail, "generator", "kind " + std::to_string(kind) + " is unknown", "choose a generator in the configuration (F3)");
             return;
+        }
+        if (k->family == siggen::SgDriverFamily::TimingCard) {
+            // The timing cards load the timing, pictures and colour tables from there.
+            const std::optional<std::string> folder = platform::findFile(in_.home, siggen::kVtgFolder);
+            if (folder) add(Status::Ok, "timing card files", *folder);
+            else add(Status::Fail, "timing card files", platform::joinPath(in_.home, siggen::kVtgFolder) + " missing",
+                     std::string("copy the ") + siggen::kVtgFolder + " folder of the station kit there");
         }
         const bool serial = k->family == siggen::SgDriverFamily::PatternGenerator || kind == 7;
         if (!serial) {

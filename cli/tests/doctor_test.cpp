@@ -1,5 +1,7 @@
-// doctor with a good, a missing and a busy monitor device.
+// doctor with a good, a missing and a busy monitor device, and the timing cards' folder.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "cli_station.h"
 #include "platform/serial_port.h"
@@ -75,4 +77,20 @@ TEST_F(Doctor, ABusyDeviceIsInUse) {
         << r.out;
     // Zero time-outs only warn while no pattern generator is configured.
     EXPECT_TRUE(hasLine(r, "warn  settings store time-outs: TimeoutByte=0")) << r.out;
+}
+
+TEST_F(Doctor, TimingCardsNeedTheirFolder) {
+    writeProfile("VX-1700", 1, 4);  // "PG-110", a timing card
+    writeSettingsStore();
+    startMonitor(1);
+    CliRun r = cli({"doctor"});
+    EXPECT_EQ(r.exit, 0) << r.out;
+    EXPECT_TRUE(hasLine(r, "ok    timing card files: " + home_ + "/SG")) << r.out;
+    EXPECT_TRUE(hasLine(r, "ok    generator: PG-110: no serial port used"));
+
+    std::filesystem::remove_all(home_ + "/SG");
+    r = cli({"doctor"});
+    EXPECT_EQ(r.exit, 1);
+    EXPECT_TRUE(hasLine(r, "FAIL  timing card files: " + home_ + "/SG missing -> copy the SG folder of the station kit there"))
+        << r.out;
 }
