@@ -5,6 +5,7 @@
 #include "gui/configuration_dialog.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
+#include "gui/procedure_select_dialog.h"
 
 namespace gui {
 
@@ -36,6 +37,7 @@ void registerScreenDialogs() {
     add<ConfigurationDialog, app::ConfigurationScreen>(app::ConfigurationScreen::kKind);
     add<GeneratorControlDialog, app::GeneratorControlScreen>(app::GeneratorControlScreen::kKind);
     add<AppliancePanelDialog, app::AppliancePanel>(app::AppliancePanel::kKind);
+    add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

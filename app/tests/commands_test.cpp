@@ -11,7 +11,9 @@
 #include "core/test_ui.h"
 #include "kit/demo_station.h"
 #include "kit/temp_folder.h"
+#include "procedure/procedure_runner.h"
 #include "screen_fixture.h"
+#include "sim/monitor/sim_monitor.h"
 
 using namespace app;
 using core::InputEvent;
@@ -30,11 +32,16 @@ struct Station : ::testing::Test {
     std::unique_ptr<appstate::Profile> profile;
     std::unique_ptr<appstate::AppState> state;
     std::unique_ptr<Commands> commands;
+    std::unique_ptr<sim::SimMonitor> monitor;  // ECS type 1, as the first demo model
 
     void start(int kind) {
         ASSERT_TRUE(kit::writeDemoStation(tmp.path()));
         setenv("XDG_CONFIG_HOME", (tmp.path() + "/config").c_str(), 1);
-        ASSERT_TRUE(kit::writeFile(tmp.file("comports.ini"), std::string("[COM]\nCOM1=/dev/pelaro-none1\n")));
+        sim::LinkTables tables;
+        ASSERT_TRUE(sim::readLinkFile(tmp.path() + "/data/DEMO1.BUS", tables));
+        monitor = std::make_unique<sim::SimMonitor>(std::make_shared<sim::MonitorProtocol>(std::move(tables), 1),
+                                                    "commands-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
+        ASSERT_TRUE(kit::writeFile(tmp.file("comports.ini"), "[COM]\nCOM1=" + monitor->portName() + "\n"));
         setenv("COMPORTS", tmp.file("comports.ini").c_str(), 1);
         ASSERT_TRUE(kit::writeFile(tmp.path() + "/config/pelaro/pelaro.ini",
                                    "[PELARO]\nINIT=INIT_OK\nECS_PORT=1\nECS_TYPE=1\nSG_NAME=" + std::to_string(kind) +
@@ -54,6 +61,22 @@ struct Station : ::testing::Test {
 TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     start(0);
     std::set<std::string> opened;
+
+    // The procedure lists of the first model: start its second procedure, then leave.
+    struct Runner : procedure::ProcedureRunner {
+        std::vector<std::string> names;
+        void runProcedure(const procedure::ProcedureChoice& c) override { names.push_back(c.name); }
+    } runner;
+    commands->setProcedureRunner(&runner);
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::Procedure));
+    ui.answerModal({InputEvent::click("Exit")});
+    ASSERT_TRUE(commands->run(CommandId::TouchUp));
+    EXPECT_FALSE(commands->enabled(CommandId::DCnv));  // no DCnv procedure in the demo's touch-up list
+    EXPECT_EQ(runner.names, std::vector<std::string>{"WHITEBAL"});
+    commands->setProcedureRunner(nullptr);
+    EXPECT_EQ(monitor->protocol().memory(0x05, 0x30), 0);  // service mode left again
+    EXPECT_TRUE(ui.messages().empty());
 
     // Model selection: move to row 2, choose it with Enter, leave with Escape.
     ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
@@ -92,6 +115,18 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
     for (const std::string& k : Commands::screenKinds()) EXPECT_TRUE(opened.count(k)) << k << " never opened";
     EXPECT_TRUE(ui.allAnswersUsed());
+}
+
+TEST_F(Station, DcnvIsEnabledWhileTheTouchUpListNamesADcnvProcedure) {
+    start(0);
+    modeldb::ModelImage& image = state->document().data().image;
+    image.touchUpProcedures[1] = "dcnv";
+    image.touchUpProcedureCount = 2;
+    EXPECT_TRUE(commands->enabled(CommandId::DCnv));
+    image.touchUpProcedures[1] = "DCNV";  // the test is case-sensitive
+    EXPECT_FALSE(commands->enabled(CommandId::DCnv));
+    EXPECT_TRUE(commands->enabled(CommandId::Procedure));
+    EXPECT_TRUE(commands->enabled(CommandId::TouchUp));
 }
 
 TEST_F(Station, EventsAScreenCannotTakeAreRefused) {

@@ -14,6 +14,8 @@
 #include "modeldb/model_selection.h"
 #include "platform/pseudo_terminal.h"
 #include "platform/serial_port.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace {
 
@@ -29,12 +31,14 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     app::ConfigurationScreen configuration(*station.state, station.ui);
     app::GeneratorControlScreen control(context);
     app::AppliancePanel panel(context);
+    procedure::NoStepRunner runner;
+    procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
-    for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel}) {
+    for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel, &procedures}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
