@@ -2,8 +2,12 @@
 
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
+#include "app/procedure_commands.h"
 #include "core/ui.h"
 #include "modeldb/model_selection.h"
+#include "procedure/procedure_lists.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
@@ -40,6 +44,11 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
             screens::runFailure(c);
         },
         [this] { return state_.document().chassis().failureAvailable != 0; });
+    dispatcher_.setHandler(CommandId::Procedure, [this] { openProcedureSelect(procedure::kAdjustmentList); });
+    dispatcher_.setHandler(CommandId::TouchUp, [this] { openProcedureSelect(procedure::kTouchUpList); });
+    dispatcher_.setHandler(
+        CommandId::DCnv, [this] { openProcedureSelect(procedure::kDcnvList); },
+        [this] { return procedure::hasDcnvProcedure(state_.document().data(), state_.home()); });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -65,6 +74,7 @@ const std::vector<std::string>& Commands::screenKinds() {
         screens::FactoryPreset::kKind,
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,
+        procedure::ProcedureSelect::kKind,
     };
     return kinds;
 }
@@ -87,6 +97,12 @@ void Commands::openFactoryPreset(bool av) {
                                                                         : screens::FactoryPreset::Variant::Timings;
     appstate::ScreenContext c = context();
     screens::runFactoryPreset(c, variant, av);
+}
+
+void Commands::openProcedureSelect(int listKind) {
+    procedure::NoStepRunner noRunner;
+    appstate::ScreenContext c = context();
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
 }
 
 void Commands::openConfiguration() {
