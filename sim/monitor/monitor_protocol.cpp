@@ -36,6 +36,7 @@ void MonitorProtocol::clearFaults() {
     std::lock_guard<std::mutex> lock(mutex_);
     faults_.clear();
     refused_.clear();
+    refusedReads_.clear();
     replyDelay_ = 0;
 }
 
@@ -69,6 +70,17 @@ void MonitorProtocol::refuseWrites(const std::vector<uint16_t>& codes, uint8_t e
         const int address = (r->writeAddress + (block ? r->writePosition : 0)) & 0xFF;
         refused_.insert({device, address});
         if (g.flags & 4) refused_.insert({device, (address + 1) & 0xFF});
+    }
+}
+
+void MonitorProtocol::refuseReads(const std::vector<uint16_t>& codes, uint8_t errorCode) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    refuseCode_ = errorCode;
+    for (uint16_t code : codes) {
+        const LinkRegister* r = tables_.registerOf(code);
+        if (!r || r->group <= 0 || static_cast<size_t>(r->group) >= tables_.groups.size() || r->readFormat <= 0) continue;
+        const LinkGroup& g = tables_.groups[static_cast<size_t>(r->group)];
+        refusedReads_.insert({r->readFormat, g.perMode ? -1 : g.device, r->readAddress});
     }
 }
 
@@ -283,6 +295,7 @@ MonitorTransaction MonitorProtocol::handle(const std::vector<uint8_t>& frame, Mo
         const int address = (p.b + static_cast<int>(j)) & 0xFF;
         refused = refused_.count({p.c, address}) || refused_.count({-1, address});
     }
+    refused = refused || refusedReads_.count({p.format, p.c, p.b}) || refusedReads_.count({p.format, -1, p.b});
     using Kind = MonitorFault::Kind;
     if (refused || (fault && fault->kind == Kind::ErrorFrame)) {
         answer = type_ != 1;

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <mutex>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -72,6 +73,9 @@ public:
     // Writes that touch a register of `codes` are refused: type 2 answers an
     // error frame with errorCode, type 1 stays silent; memory stays unchanged.
     void refuseWrites(const std::vector<uint16_t>& codes, uint8_t errorCode);
+    // Reads of the registers of `codes` (their whole read command) are
+    // refused the same way.
+    void refuseReads(const std::vector<uint16_t>& codes, uint8_t errorCode);
 
     std::vector<MonitorTransaction> transactions() const;
     size_t transactionCount() const;
@@ -99,6 +103,13 @@ private:
     std::vector<MonitorFault> faults_;
     uint32_t replyDelay_ = 0;
     std::set<std::pair<int, int>> refused_;  // (device or -1 for any, address)
+    struct RefusedRead {
+        int format, device, address;  // device -1: any
+        bool operator<(const RefusedRead& o) const {
+            return std::tie(format, device, address) < std::tie(o.format, o.device, o.address);
+        }
+    };
+    std::set<RefusedRead> refusedReads_;
     uint8_t refuseCode_ = 0;
     std::vector<MonitorTransaction> log_;
 };

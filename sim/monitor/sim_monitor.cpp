@@ -8,24 +8,33 @@
 namespace sim {
 namespace {
 
-// The in-process far end of one open port.
+// The in-process far end of one open port. With a bit rate, an answer is
+// readable once its command and itself have crossed the line, on the port's
+// clock (whole milliseconds, rounded up).
 class MonitorDevice : public platform::SimDevice {
 public:
-    explicit MonitorDevice(std::shared_ptr<MonitorProtocol> protocol) : protocol_(std::move(protocol)) {}
+    MonitorDevice(std::shared_ptr<MonitorProtocol> protocol, int baud) : protocol_(std::move(protocol)), wire_(baud) {}
     void fromHost(platform::SimLine& line, const uint8_t* data, size_t n) override {
         replies_.clear();
         protocol_->feed(data, n, replies_);
-        for (const MonitorReply& r : replies_) line.toHost(r.bytes.data(), r.bytes.size(), r.delayMs);
+        const uint64_t nowUs = line.nowMs() * 1000;
+        if (wire_.enabled()) wire_.fromHost(nowUs, n);
+        for (const MonitorReply& r : replies_) {
+            uint32_t delay = r.delayMs;
+            if (wire_.enabled()) delay = static_cast<uint32_t>((wire_.answerReady(r.delayMs, r.bytes.size()) - nowUs + 999) / 1000);
+            line.toHost(r.bytes.data(), r.bytes.size(), delay);
+        }
     }
 
 private:
     std::shared_ptr<MonitorProtocol> protocol_;
     std::vector<MonitorReply> replies_;
+    WireTime wire_;
 };
 
-uint64_t nowMs() {
+uint64_t nowUs() {
     using namespace std::chrono;
-    return static_cast<uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+    return static_cast<uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 } // namespace
@@ -33,7 +42,8 @@ uint64_t nowMs() {
 SimMonitor::SimMonitor(std::shared_ptr<MonitorProtocol> protocol, const std::string& name)
     : protocol_(protocol),
       name_(name),
-      registration_(name, [protocol]() { return std::make_shared<MonitorDevice>(protocol); }) {}
+      baud_(std::make_shared<std::atomic<int>>(0)),
+      registration_(name, [protocol, baud = baud_]() { return std::make_shared<MonitorDevice>(protocol, baud->load()); }) {}
 
 MonitorPtyServer::MonitorPtyServer(std::shared_ptr<MonitorProtocol> protocol) : protocol_(std::move(protocol)) {}
 
@@ -53,28 +63,38 @@ const std::string& MonitorPtyServer::path() const {
 void MonitorPtyServer::serve(const std::atomic<bool>& stop) {
     if (!pty_) return;
     struct Due {
-        uint64_t at;
+        uint64_t atUs;
         std::vector<uint8_t> bytes;
     };
     std::deque<Due> due;
     std::vector<MonitorReply> replies;
+    WireTime wire(baud_);
     uint8_t buf[256];
     while (!stop.load()) {
-        uint64_t now = nowMs();
-        while (!due.empty() && due.front().at <= now) {
+        uint64_t now = nowUs();
+        while (!due.empty() && due.front().atUs <= now) {
             pty_->write(due.front().bytes.data(), due.front().bytes.size());
             due.pop_front();
         }
-        int wait = 50;
-        if (!due.empty()) wait = static_cast<int>(std::min<uint64_t>(50, due.front().at - now));
-        const long got = pty_->read(buf, sizeof buf, wait);
+        int waitMs = 50;
+        if (!due.empty()) {
+            const uint64_t left = due.front().atUs - now;
+            if (left < 1000) {
+                // Less than the poll's resolution: hold the answer back exactly.
+                std::this_thread::sleep_for(std::chrono::microseconds(left));
+                continue;
+            }
+            waitMs = static_cast<int>(std::min<uint64_t>(50, left / 1000));
+        }
+        const long got = pty_->read(buf, sizeof buf, waitMs);
         if (got <= 0) continue;
         replies.clear();
         protocol_->feed(buf, static_cast<size_t>(got), replies);
-        now = nowMs();
+        now = nowUs();
+        if (wire.enabled()) wire.fromHost(now, static_cast<size_t>(got));
         for (MonitorReply& r : replies) {
-            uint64_t at = now + r.delayMs;
-            if (!due.empty()) at = std::max(at, due.back().at);  // answers keep their order
+            uint64_t at = wire.enabled() ? wire.answerReady(r.delayMs, r.bytes.size()) : now + r.delayMs * 1000ull;
+            if (!due.empty()) at = std::max(at, due.back().atUs);  // answers keep their order
             due.push_back({at, std::move(r.bytes)});
         }
     }
