@@ -1,8 +1,10 @@
 #include "app/commands.h"
 
 #include "app/configuration_screen.h"
+#include "app/data_file_commands.h"
 #include "app/generator_control_screen.h"
 #include "core/ui.h"
+#include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
 
 namespace app {
@@ -15,6 +17,14 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
     dispatcher_.setHandler(CommandId::GeneratorControl, [this] {
         appstate::ScreenContext c = context();
         runGeneratorControl(c);
+    });
+    dispatcher_.setHandler(CommandId::LoadData, [this] {
+        appstate::ScreenContext c = context();
+        runLoadData(c, state_.profile());
+    });
+    dispatcher_.setHandler(CommandId::SaveData, [this] {
+        appstate::ScreenContext c = context();
+        runSaveData(c, state_.profile());
     });
 }
 
@@ -38,6 +48,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         ConfigurationScreen::kKind,
         GeneratorControlScreen::kKind,
         AppliancePanel::kKind,
+        datafiles::SaveDataScreen::kKind,
+        datafiles::LoadDataScreen::kKind,
+        datafiles::ViewerScreen::kKind,  // nested in the expert screen
     };
     return kinds;
 }
