@@ -87,10 +87,10 @@ bool DataFileScreen::handle(const core::InputEvent& e) {
 
 core::ScreenView DataFileScreen::view() const {
     core::ScreenView v;
-    v.title = caption_.empty() ? texts_.title : caption_;
+    v.title = title();
     v.field("File", path_);
     v.lists.push_back({"list", {log_.lines().begin(), log_.lines().end()}, selected_});
-    v.buttons.push_back({kStart, !running_ && !path_.empty() && !closed()});
+    v.buttons.push_back({kStart, canStart()});
     v.buttons.push_back({kClose, !running_});
     v.progress = log_.progress();
     v.keys = {"Enter", "Escape", "row=N"};

@@ -45,6 +45,10 @@ public:
     bool handle(const core::InputEvent& event) override;
     core::ScreenView view() const override;
 
+    // The window's title: the caption once a file is chosen.
+    std::string title() const { return caption_.empty() ? texts_.title : caption_; }
+    bool canStart() const { return !running_ && !path_.empty() && !closed(); }
+    int selectedLine() const { return selected_; }
     const std::string& path() const { return path_; }
     // "Save File :" or "Load File :" and the file's name, once chosen.
     const std::string& caption() const { return caption_; }

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "gui/configuration_dialog.h"
+#include "gui/data_file_dialogs.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 
@@ -36,6 +37,9 @@ void registerScreenDialogs() {
     add<ConfigurationDialog, app::ConfigurationScreen>(app::ConfigurationScreen::kKind);
     add<GeneratorControlDialog, app::GeneratorControlScreen>(app::GeneratorControlScreen::kKind);
     add<AppliancePanelDialog, app::AppliancePanel>(app::AppliancePanel::kKind);
+    add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
+    add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
+    add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

@@ -9,6 +9,8 @@
 
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
+#include "datafiles/data_file_screen.h"
+#include "datafiles/viewer_screen.h"
 #include "gui/gui_clock.h"
 #include "gui/screen_dialogs.h"
 #include "modeldb/model_selection.h"
@@ -29,12 +31,16 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     app::ConfigurationScreen configuration(*station.state, station.ui);
     app::GeneratorControlScreen control(context);
     app::AppliancePanel panel(context);
+    datafiles::SaveDataScreen save(context, {});
+    datafiles::LoadDataScreen load(context, {});
+    datafiles::ViewerScreen viewer(context, "");
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
-    for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel}) {
+    for (core::Screen* screen :
+         std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel, &save, &load, &viewer}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
