@@ -26,6 +26,7 @@ RunResult DataLoad::run(const std::string& path) {
     const size_t groups = walkedGroupCount(context_.model.standard);
     for (size_t g = 0; g < groups; ++g)
         if (!group(g, context_.model.standard.groups[g])) return RunResult::Stopped;
+    if (!sendPending()) return RunResult::Stopped;
     finish(last_, [] {});
     return RunResult::Completed;
 }
@@ -48,7 +49,23 @@ bool DataLoad::headerAccepted() {
     return true;
 }
 
+uint32_t DataLoad::write(uint16_t code, int32_t value, int flags) {
+    const uint32_t r = context_.registers.writeRegister(code, value, flags);
+    pending_ = (flags & ecs::kSendNow) == 0 && r == core::ECS_OK ? std::optional<uint16_t>(code) : std::nullopt;
+    return r;
+}
+
+bool DataLoad::sendPending() {
+    if (!pending_) return true;
+    // A read that asks the monitor sends the pending block before it.
+    int32_t value = 0;
+    const uint32_t r = context_.registers.readRegister(*pending_, value, ecs::kAskMonitor);
+    pending_.reset();
+    return r != core::ECS_ERR_LINK || linkLost();
+}
+
 bool DataLoad::fault() {
+    sendPending();  // what was written so far reaches the monitor
     switch (contents_.fault.kind) {
     case DatFault::Kind::LabelDifferent: showAndList(kLabelDifferent); break;
     case DatFault::Kind::ModeDifferent: showAndList(kModeDifferent); break;
@@ -98,7 +115,7 @@ bool DataLoad::ordinary(size_t g, const modeldb::DataGroup& group) {
                 list(core::strf("%3d:%-15s:=err= Pass", j + 1, reg.c_str()));
             } else {
                 last_ = v->number;
-                const uint32_t r = regs.writeRegister(code, v->number, 0);
+                const uint32_t r = write(code, v->number, 0);
                 if (r == core::ECS_ERR_LINK) return linkLost();
                 if (r == core::ECS_OK)
                     list(core::strf("%3d:%-15s:%-5d :%4xH", j + 1, reg.c_str(), v->number, hex16(v->number)));
@@ -125,7 +142,7 @@ bool DataLoad::ordinary(size_t g, const modeldb::DataGroup& group) {
                     list(core::strf("%-15s:SKIP", reg.c_str()));
                 } else {
                     last_ = v->number;
-                    const uint32_t r = regs.writeRegister(code, v->number, 0);
+                    const uint32_t r = write(code, v->number, 0);
                     if (r == core::ECS_ERR_LINK) return linkLost();
                     if (r == core::ECS_OK)
                         list(core::strf("%-15s:%-5d :%4xH", reg.c_str(), v->number, hex16(v->number)));
@@ -150,7 +167,7 @@ bool DataLoad::items(size_t g, size_t b, const modeldb::DataGroup& group, size_t
             continue;
         }
         last_ = v->number;
-        const uint32_t r = context_.registers.writeRegister(code, v->number, flags);
+        const uint32_t r = write(code, v->number, flags);
         if (r == core::ECS_ERR_LINK) return linkLost();
         if (r == core::ECS_OK)
             list(core::strf("%3d:%-15s:%-5d :%4xH", number, reg.c_str(), v->number, hex16(v->number)));
@@ -161,7 +178,7 @@ bool DataLoad::items(size_t g, size_t b, const modeldb::DataGroup& group, size_t
 }
 
 bool DataLoad::selector(uint16_t code, int32_t value) {
-    return context_.registers.writeRegister(code, value, ecs::kSendNow) != core::ECS_ERR_LINK || linkLost();
+    return write(code, value, ecs::kSendNow) != core::ECS_ERR_LINK || linkLost();
 }
 
 bool DataLoad::remember(uint16_t code, bool& have, int32_t& value) {

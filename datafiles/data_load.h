@@ -4,7 +4,10 @@
 // file of other standard data never), then every stored value is written
 // back in the order it was saved, special groups with their selectors,
 // power cycles and commits, and every register is listed. A value the save
-// could not read ("=err=") is passed over.
+// could not read ("=err=") is passed over. Values go out with flags 0, so the
+// link may keep the last block back; the load sends it before it ends or
+// stops, so what the list shows as written is in the monitor.
+#include <optional>
 #include <string>
 
 #include "datafiles/dat_reader.h"
@@ -34,9 +37,14 @@ private:
     const DatValue* stored(size_t g, size_t b, size_t v);
     bool fault();
     bool linkLost();
+    // Writes remember a block the link keeps back to send with the next
+    // access elsewhere; sendPending sends it (false when the link is lost).
+    uint32_t write(uint16_t code, int32_t value, int flags);
+    bool sendPending();
 
     DatContents contents_;
     int32_t last_ = 0;
+    std::optional<uint16_t> pending_;
 };
 
 } // namespace datafiles

@@ -10,18 +10,24 @@ namespace {
 
 // The in-process far end of one open port. With a bit rate, an answer is
 // readable once its command and itself have crossed the line, on the port's
-// clock (whole milliseconds, rounded up).
+// clock. That clock counts whole milliseconds, so an answer is readable from
+// the millisecond after it arrived; a command the host writes within that
+// millisecond counts as sent when the line fell free, so the rounding does
+// not add up over a run.
 class MonitorDevice : public platform::SimDevice {
 public:
     MonitorDevice(std::shared_ptr<MonitorProtocol> protocol, int baud) : protocol_(std::move(protocol)), wire_(baud) {}
     void fromHost(platform::SimLine& line, const uint8_t* data, size_t n) override {
         replies_.clear();
         protocol_->feed(data, n, replies_);
-        const uint64_t nowUs = line.nowMs() * 1000;
-        if (wire_.enabled()) wire_.fromHost(nowUs, n);
+        const uint64_t nowMs = line.nowMs();
+        if (wire_.enabled()) wire_.fromHost(nowMs == readyMs_ ? wire_.freeUs() : nowMs * 1000, n);
         for (const MonitorReply& r : replies_) {
             uint32_t delay = r.delayMs;
-            if (wire_.enabled()) delay = static_cast<uint32_t>((wire_.answerReady(r.delayMs, r.bytes.size()) - nowUs + 999) / 1000);
+            if (wire_.enabled()) {
+                readyMs_ = (wire_.answerReady(r.delayMs, r.bytes.size()) + 999) / 1000;
+                delay = static_cast<uint32_t>(readyMs_ - nowMs);
+            }
             line.toHost(r.bytes.data(), r.bytes.size(), delay);
         }
     }
@@ -30,6 +36,7 @@ private:
     std::shared_ptr<MonitorProtocol> protocol_;
     std::vector<MonitorReply> replies_;
     WireTime wire_;
+    uint64_t readyMs_ = ~uint64_t{0};  // when the last answer became readable
 };
 
 uint64_t nowUs() {

@@ -19,6 +19,8 @@ public:
     // Microseconds that `bytes` take on the line.
     uint64_t us(size_t bytes) const { return baud_ > 0 ? bytes * 10'000'000ull / static_cast<uint64_t>(baud_) : 0; }
 
+    // Until when the line is busy.
+    uint64_t freeUs() const { return free_; }
     // The host's bytes arrive, sent at `nowUs`; the line is busy until they are in.
     void fromHost(uint64_t nowUs, size_t bytes) { free_ = std::max(free_, nowUs) + us(bytes); }
     // When an answer of `bytes` sent `delayMs` after the line was free is
