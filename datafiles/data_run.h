@@ -43,9 +43,13 @@ extern const char* const kFileUnreadable;   // the file to load cannot be read
 extern const char* const kSaveStopped;      // the save stopped: the target is as it was
 extern const char* const kSaveNotWritten;   // the file could not be written: the target is as it was
 
+// A run that stops (the link lost, the wrong model refused, other standard
+// data, a file that does not fit the model) ends at once: no write of the
+// final register, no end list, no closing progress; a save leaves the file
+// as it was.
 enum class RunResult {
     Completed,
-    Stopped,  // by the link, a refused question or a file that does not fit the model
+    Stopped,
     Failed,   // the file could not be read or written
 };
 
