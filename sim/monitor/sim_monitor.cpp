@@ -21,11 +21,11 @@ public:
         replies_.clear();
         protocol_->feed(data, n, replies_);
         const uint64_t nowMs = line.nowMs();
-        if (wire_.enabled()) wire_.fromHost(nowMs == readyMs_ ? wire_.freeUs() : nowMs * 1000, n);
+        if (wire_.enabled()) wire_.fromHost(nowMs == readyMs_ ? wire_.freeNs() : nowMs * 1'000'000, n);
         for (const MonitorReply& r : replies_) {
             uint32_t delay = r.delayMs;
             if (wire_.enabled()) {
-                readyMs_ = (wire_.answerReady(r.delayMs, r.bytes.size()) + 999) / 1000;
+                readyMs_ = (wire_.answerReady(r.delayMs, r.bytes.size()) + 999'999) / 1'000'000;
                 delay = static_cast<uint32_t>(readyMs_ - nowMs);
             }
             line.toHost(r.bytes.data(), r.bytes.size(), delay);
@@ -39,9 +39,9 @@ private:
     uint64_t readyMs_ = ~uint64_t{0};  // when the last answer became readable
 };
 
-uint64_t nowUs() {
+uint64_t nowNs() {
     using namespace std::chrono;
-    return static_cast<uint64_t>(duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count());
+    return static_cast<uint64_t>(duration_cast<nanoseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 } // namespace
@@ -70,7 +70,7 @@ const std::string& MonitorPtyServer::path() const {
 void MonitorPtyServer::serve(const std::atomic<bool>& stop) {
     if (!pty_) return;
     struct Due {
-        uint64_t atUs;
+        uint64_t atNs;
         std::vector<uint8_t> bytes;
     };
     std::deque<Due> due;
@@ -78,30 +78,30 @@ void MonitorPtyServer::serve(const std::atomic<bool>& stop) {
     WireTime wire(baud_);
     uint8_t buf[256];
     while (!stop.load()) {
-        uint64_t now = nowUs();
-        while (!due.empty() && due.front().atUs <= now) {
+        uint64_t now = nowNs();
+        while (!due.empty() && due.front().atNs <= now) {
             pty_->write(due.front().bytes.data(), due.front().bytes.size());
             due.pop_front();
         }
         int waitMs = 50;
         if (!due.empty()) {
-            const uint64_t left = due.front().atUs - now;
-            if (left < 1000) {
+            const uint64_t left = due.front().atNs - now;
+            if (left < 1'000'000) {
                 // Less than the poll's resolution: hold the answer back exactly.
-                std::this_thread::sleep_for(std::chrono::microseconds(left));
+                std::this_thread::sleep_for(std::chrono::nanoseconds(left));
                 continue;
             }
-            waitMs = static_cast<int>(std::min<uint64_t>(50, left / 1000));
+            waitMs = static_cast<int>(std::min<uint64_t>(50, left / 1'000'000));
         }
         const long got = pty_->read(buf, sizeof buf, waitMs);
         if (got <= 0) continue;
         replies.clear();
         protocol_->feed(buf, static_cast<size_t>(got), replies);
-        now = nowUs();
+        now = nowNs();
         if (wire.enabled()) wire.fromHost(now, static_cast<size_t>(got));
         for (MonitorReply& r : replies) {
-            uint64_t at = wire.enabled() ? wire.answerReady(r.delayMs, r.bytes.size()) : now + r.delayMs * 1000ull;
-            if (!due.empty()) at = std::max(at, due.back().atUs);  // answers keep their order
+            uint64_t at = wire.enabled() ? wire.answerReady(r.delayMs, r.bytes.size()) : now + r.delayMs * 1'000'000ull;
+            if (!due.empty()) at = std::max(at, due.back().atNs);  // answers keep their order
             due.push_back({at, std::move(r.bytes)});
         }
     }

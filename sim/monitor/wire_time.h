@@ -3,7 +3,8 @@
 // is ten bit times (start bit, eight data bits, stop bit). The simulated
 // monitor holds its answers back by this much, so runs against it take as
 // long on the host's clock as they would on the wire. One line carries the
-// host's command and then the monitor's answer.
+// host's command and then the monitor's answer. Times are in nanoseconds, so
+// that a command sent byte by byte adds up to its whole length.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,17 +17,18 @@ public:
     bool enabled() const { return baud_ > 0; }
     int baud() const { return baud_; }
 
-    // Microseconds that `bytes` take on the line.
-    uint64_t us(size_t bytes) const { return baud_ > 0 ? bytes * 10'000'000ull / static_cast<uint64_t>(baud_) : 0; }
-
+    // Nanoseconds that `bytes` take on the line.
+    uint64_t ns(size_t bytes) const {
+        return baud_ > 0 ? bytes * 10'000'000'000ull / static_cast<uint64_t>(baud_) : 0;
+    }
     // Until when the line is busy.
-    uint64_t freeUs() const { return free_; }
-    // The host's bytes arrive, sent at `nowUs`; the line is busy until they are in.
-    void fromHost(uint64_t nowUs, size_t bytes) { free_ = std::max(free_, nowUs) + us(bytes); }
+    uint64_t freeNs() const { return free_; }
+    // The host's bytes arrive, sent at `nowNs`; the line is busy until they are in.
+    void fromHost(uint64_t nowNs, size_t bytes) { free_ = std::max(free_, nowNs) + ns(bytes); }
     // When an answer of `bytes` sent `delayMs` after the line was free is
-    // wholly at the host (microseconds on the same clock).
+    // wholly at the host.
     uint64_t answerReady(uint32_t delayMs, size_t bytes) {
-        free_ += static_cast<uint64_t>(delayMs) * 1000 + us(bytes);
+        free_ += static_cast<uint64_t>(delayMs) * 1'000'000 + ns(bytes);
         return free_;
     }
 

@@ -56,8 +56,8 @@ int counter = 0;
 } // namespace
 
 TEST(WireTime, AnswersTakeTheWireTimeOfCommandAndAnswerOnThePortsClock) {
-    EXPECT_EQ(WireTime(9600).us(10), 10416u);
-    EXPECT_EQ(WireTime(0).us(10), 0u);
+    EXPECT_EQ(WireTime(9600).ns(10), 10416666u);
+    EXPECT_EQ(WireTime(0).ns(10), 0u);
 
     auto protocol = std::make_shared<MonitorProtocol>(model(2), 2);
     SimMonitor monitor(protocol, "wire-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
