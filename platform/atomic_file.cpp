@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/xdg_paths.h"
@@ -66,14 +67,22 @@ bool AtomicFile::open(const std::string& path, std::string* error) {
     failed_ = false;
     savedErrno_ = 0;
     path_ = path;
-    const std::string folder = folderOf(path);
+    // A link is followed: the file it names is replaced, the link stays.
+    struct stat link {};
+    if (lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        if (char* real = realpath(path.c_str(), nullptr)) {
+            path_ = real;
+            free(real);
+        }
+    }
+    const std::string folder = folderOf(path_);
     if (!makeFolders(folder)) {
         if (error) *error = folder + ": " + strerror(errno);
         return false;
     }
     static std::atomic<unsigned> sequence{0};
     for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-        const std::string temp = folder + "/." + nameOf(path) + "." + std::to_string(getpid()) + "-" +
+        const std::string temp = folder + "/." + nameOf(path_) + "." + std::to_string(getpid()) + "-" +
                                  std::to_string(sequence++) + kSuffix;
         const int fd = ::open(temp.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
         if (fd < 0) {
@@ -89,12 +98,12 @@ bool AtomicFile::open(const std::string& path, std::string* error) {
         }
         // A replaced file keeps its permissions.
         struct stat old {};
-        if (stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
+        if (stat(path_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) fchmod(fd, old.st_mode & 07777);
         fd_ = fd;
         temp_ = temp;
         return true;
     }
-    if (error) *error = path + ": no temporary file could be made";
+    if (error) *error = path_ + ": no temporary file could be made";
     return false;
 }
 

@@ -23,7 +23,8 @@ public:
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // Starts a new content for `path` (its folder is created when missing).
+    // Starts a new content for `path` (its folder is created when missing;
+    // for a symbolic link, the file it names).
     // False with *error when no temporary file can be made there.
     bool open(const std::string& path, std::string* error = nullptr);
     bool isOpen() const { return fd_ >= 0; }
@@ -36,6 +37,7 @@ public:
     // Removes the temporary file; the target stays as it was.
     void abandon();
 
+    // The file that is replaced.
     const std::string& path() const { return path_; }
     const std::string& temporaryPath() const { return temp_; }
 

@@ -68,6 +68,14 @@ TEST(AtomicFile, CommitReplacesTheTargetAbandonLeavesItAsItWas) {
 
     EXPECT_TRUE(writeFileAtomically(dir.file("new/sub/file.ini"), "x=1\n"));
     EXPECT_EQ(dir.read("new/sub/file.ini"), "x=1\n");
+
+    // Through a link, the file it names is replaced and the link stays.
+    ASSERT_EQ(symlink(dir.file("data.dat").c_str(), dir.file("link.dat").c_str()), 0);
+    EXPECT_TRUE(writeFileAtomically(dir.file("link.dat"), "through the link"));
+    EXPECT_EQ(dir.read("data.dat"), "through the link");
+    struct stat link {};
+    ASSERT_EQ(lstat(dir.file("link.dat").c_str(), &link), 0);
+    EXPECT_TRUE(S_ISLNK(link.st_mode));
 }
 
 TEST(AtomicFile, ACommitThatCannotRenameLeavesNoTemporaryFile) {
