@@ -6,6 +6,9 @@
 #include "core/ui.h"
 #include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
+#include "screens/factory_preset.h"
+#include "screens/failure_screen.h"
+#include "screens/maintenance_screen.h"
 
 namespace app {
 
@@ -18,6 +21,29 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
         appstate::ScreenContext c = context();
         runGeneratorControl(c);
     });
+    // The service screens, enabled by the chassis record's flags. F5 and the
+    // menu open the factory preset screen directly.
+    dispatcher_.setHandler(
+        CommandId::FactoryPreset,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runFactoryPreset(c);
+        },
+        [this] { return state_.document().chassis().factoryPresetAvailable != 0; });
+    dispatcher_.setHandler(
+        CommandId::Maintenance,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runMaintenance(c);
+        },
+        [this] { return state_.document().chassis().maintenanceAvailable != 0; });
+    dispatcher_.setHandler(
+        CommandId::Failure,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runFailure(c);
+        },
+        [this] { return state_.document().chassis().failureAvailable != 0; });
     dispatcher_.setHandler(CommandId::LoadData, [this] {
         appstate::ScreenContext c = context();
         runLoadData(c, state_.profile());
@@ -48,6 +74,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         ConfigurationScreen::kKind,
         GeneratorControlScreen::kKind,
         AppliancePanel::kKind,
+        screens::FactoryPreset::kKind,
+        screens::MaintenanceScreen::kKind,
+        screens::FailureScreen::kKind,
         datafiles::SaveDataScreen::kKind,
         datafiles::LoadDataScreen::kKind,
         datafiles::ViewerScreen::kKind,  // nested in the expert screen

@@ -6,6 +6,7 @@
 #include "gui/data_file_dialogs.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
+#include "gui/service_screen_dialogs.h"
 
 namespace gui {
 
@@ -37,6 +38,9 @@ void registerScreenDialogs() {
     add<ConfigurationDialog, app::ConfigurationScreen>(app::ConfigurationScreen::kKind);
     add<GeneratorControlDialog, app::GeneratorControlScreen>(app::GeneratorControlScreen::kKind);
     add<AppliancePanelDialog, app::AppliancePanel>(app::AppliancePanel::kKind);
+    add<FactoryPresetDialog, screens::FactoryPreset>(screens::FactoryPreset::kKind);
+    add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
+    add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
     add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
     add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
     add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);

@@ -16,6 +16,9 @@
 #include "modeldb/model_selection.h"
 #include "platform/pseudo_terminal.h"
 #include "platform/serial_port.h"
+#include "screens/factory_preset.h"
+#include "screens/failure_screen.h"
+#include "screens/maintenance_screen.h"
 
 namespace {
 
@@ -31,6 +34,11 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     app::ConfigurationScreen configuration(*station.state, station.ui);
     app::GeneratorControlScreen control(context);
     app::AppliancePanel panel(context);
+    // The service screens render before they open (the station's monitor
+    // port leads nowhere).
+    screens::FactoryPreset preset(context);
+    screens::MaintenanceScreen maintenance(context);
+    screens::FailureScreen failure(context);
     datafiles::SaveDataScreen save(context, {});
     datafiles::LoadDataScreen load(context, {});
     datafiles::ViewerScreen viewer(context, "");
@@ -39,8 +47,9 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     control.open();
     panel.open();
     std::set<std::string> opened;
-    for (core::Screen* screen :
-         std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel, &save, &load, &viewer}) {
+    for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
+                                                                     &preset, &maintenance, &failure, &save, &load,
+                                                                     &viewer}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
