@@ -69,8 +69,10 @@ public:
     // A register's value in memory, found through the link description (the
     // bytes its read command returns; shift and mask as the link applies
     // them). Unknown registers and pseudo-registers are left alone / read 0.
-    void setRegister(uint16_t code, int32_t value);
-    int32_t registerValue(uint16_t code) const;
+    // `mode` addresses a register of a per-mode group in that mode (the
+    // device byte of mode k is k); -1 takes the device byte of the link.
+    void setRegister(uint16_t code, int32_t value, int mode = -1);
+    int32_t registerValue(uint16_t code, int mode = -1) const;
     // Status registers that follow the signal at the input, refreshed
     // before every command.
     void setSignalStatus(std::shared_ptr<SignalStatus> status);
@@ -115,8 +117,8 @@ private:
         int shift = 0;
         uint32_t mask = 0xFFFF;
     };
-    bool locate(uint16_t code, Location& where) const;
-    void setRegisterLocked(uint16_t code, int32_t value);
+    bool locate(uint16_t code, Location& where, int mode = -1) const;
+    void setRegisterLocked(uint16_t code, int32_t value, int mode = -1);
 
     mutable std::mutex mutex_;
     LinkTables tables_;
