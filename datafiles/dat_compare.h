@@ -1,7 +1,8 @@
 #pragma once
 // Two data files of the same model compared group by group, mode by mode,
 // item by item: what changed between a save before a board exchange and one
-// after it, or which registers do not hold what a load wrote into them.
+// after it, or which registers do not hold what a load wrote into them; and
+// every value of one file, named the same way.
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -39,6 +40,20 @@ struct DatComparison {
 // `names` gives the register names (the current model's link).
 DatComparison compareDatContents(const DatContents& first, const DatContents& second,
                                  const modeldb::StandardBlock& standard, const ecs::RegisterAccess& names);
+// Reads both files and compares them. False when a file cannot be read;
+// *unreadable then names it.
+bool compareDatFiles(const std::string& first, const std::string& second, const modeldb::StandardBlock& standard,
+                     const ecs::RegisterAccess& names, DatComparison& out, std::string* unreadable = nullptr);
+
+// After a load from the first file and a save into the second: the
+// registers that do not hold the value loaded into them. A value the first
+// file holds as "=err=" was never loaded and is left out.
+std::vector<DatDifference> valuesNotHeld(const DatComparison& comparison);
+
+// Every value of a file, one line each, named as describe names places:
+// "GROUP mode k NAME: value".
+std::vector<std::string> dumpDatContents(const DatContents& contents, const modeldb::StandardBlock& standard,
+                                         const ecs::RegisterAccess& names);
 
 // "GROUP mode k NAME: a -> b"; "GROUP a A b B NAME: ..." for special type 1,
 // "GROUP NAME: ..." where the group has no modes.

@@ -2,11 +2,13 @@
 // and broken files.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include "datafiles/dat_compare.h"
 #include "datafiles/dat_reader.h"
 #include "kit/dat_file.h"
+#include "kit/model_kit.h"
 #include "link/memory_registers.h"
 #include "data_fixture.h"
 
@@ -80,6 +82,17 @@ modeldb::StandardBlock standard() {
     s.groupCount = static_cast<int32_t>(groups.size());
     for (size_t i = 0; i < groups.size(); ++i) s.groups[i] = groups[i];
     return s;
+}
+
+// Names every register of standard(): "R0100"..., or the name given.
+void nameRegisters(ecs::MemoryRegisters& regs, const std::map<uint16_t, std::string>& names = {}) {
+    const modeldb::StandardBlock s = standard();
+    for (int g = 0; g < s.groupCount; ++g)
+        for (size_t i = 0; i < s.groups[static_cast<size_t>(g)].itemCount; ++i) {
+            const auto code = static_cast<uint16_t>(s.groups[static_cast<size_t>(g)].registerCode(i));
+            const auto named = names.find(code);
+            regs.define(code, named != names.end() ? named->second : core::strf("R%04X", code));
+        }
 }
 
 kit::Bytes file(int changeAt = -1) {
@@ -206,6 +219,64 @@ TEST(DatCompare, DifferencesAreNamedByGroupModeAndRegister) {
     EXPECT_TRUE(cmp.differences.empty());
     EXPECT_FALSE(cmp.sameValues());
     EXPECT_TRUE(cmp.secondFault.any());
+}
+
+TEST(DatCompare, ValuesNotHeldLeaveOutWhatTheFirstFileCouldNotHold) {
+    const modeldb::StandardBlock s = standard();
+    ecs::MemoryRegisters names;
+    nameRegisters(names, {{0x0200, "H-Pos"}});
+    const DatContents a = decodeDatFile(file(), s);
+    // The second file holds 8 for PLAIN's first item, 55 where the first
+    // holds "=err=", and "=err=" for MODES mode 1's first item.
+    kit::Bytes bytes = file(0);
+    kit::DatWriter w;
+    w.value(55);
+    w.error();
+    std::copy(w.bytes().begin(), w.bytes().begin() + 7, bytes.begin() + 48 + 16 + 21 + 16 + 16 + 7);
+    std::copy(w.bytes().begin() + 7, w.bytes().end(), bytes.begin() + 48 + 16 + 21 + 16 + 16 + 14 + 16);
+    const DatComparison cmp = compareDatContents(a, decodeDatFile(bytes, s), s, names);
+    ASSERT_EQ(cmp.differences.size(), 3u);
+    const std::vector<DatDifference> notHeld = valuesNotHeld(cmp);
+    ASSERT_EQ(notHeld.size(), 2u);
+    EXPECT_EQ(describe(notHeld[0]), "PLAIN R0100: 7 -> 8");
+    EXPECT_EQ(describe(notHeld[1]), "MODES mode 1 H-Pos: 20 -> =err=");
+}
+
+TEST(DatCompare, FilesAreReadAndComparedOrTheUnreadableOneIsNamed) {
+    const modeldb::StandardBlock s = standard();
+    ecs::MemoryRegisters names;
+    nameRegisters(names);
+    platform::testing::TestFolder dir;
+    ASSERT_TRUE(kit::writeFile(dir.file("a.dat"), file()));
+    ASSERT_TRUE(kit::writeFile(dir.file("b.dat"), file(13)));
+    DatComparison cmp;
+    std::string unreadable;
+    ASSERT_TRUE(compareDatFiles(dir.file("a.dat"), dir.file("b.dat"), s, names, cmp, &unreadable));
+    ASSERT_EQ(cmp.differences.size(), 1u);
+    EXPECT_EQ(describe(cmp.differences[0]), "SP2PWR R0501: 40 -> 41");
+    EXPECT_FALSE(compareDatFiles(dir.file("a.dat"), dir.file("missing.dat"), s, names, cmp, &unreadable));
+    EXPECT_EQ(unreadable, dir.file("missing.dat"));
+}
+
+TEST(DatDump, EveryValueIsNamedByItsPlace) {
+    const modeldb::StandardBlock s = standard();
+    ecs::MemoryRegisters names;
+    nameRegisters(names, {{0x0100, "H-Size"}});
+    const std::vector<std::string> lines = dumpDatContents(decodeDatFile(file(), s), s, names);
+    ASSERT_EQ(lines.size(), 3u + 4 + 6 + 2 + 2 + 3);
+    EXPECT_EQ(lines[0], "PLAIN H-Size: 7");
+    EXPECT_EQ(lines[1], "PLAIN R0101: 0");
+    EXPECT_EQ(lines[4], "MODES mode 0 R0201: =err=");
+    EXPECT_EQ(lines[7], "SP1GRID a 0 b 0 R0402: 30");
+    EXPECT_EQ(lines[12], "SP1GRID a 1 b 2 R0402: 35");
+    EXPECT_EQ(lines[13], "SP2PWR R0501: 40");
+    EXPECT_EQ(lines[15], "sp3USR mode 1 R0602: 50");
+    EXPECT_EQ(lines.back(), "SP4TIM mode 2 R0701: 62");
+
+    // A broken file gives what it holds before the break.
+    kit::Bytes broken = file();
+    broken.resize(48 + 16 + 14);
+    EXPECT_EQ(dumpDatContents(decodeDatFile(broken, s), s, names), (std::vector<std::string>{"PLAIN H-Size: 7", "PLAIN R0101: 0"}));
 }
 
 } // namespace
