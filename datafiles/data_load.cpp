@@ -49,19 +49,45 @@ bool DataLoad::headerAccepted() {
     return true;
 }
 
-uint32_t DataLoad::write(uint16_t code, int32_t value, int flags) {
-    const uint32_t r = context_.registers.writeRegister(code, value, flags);
-    pending_ = (flags & ecs::kSendNow) == 0 && r == core::ECS_OK ? std::optional<uint16_t>(code) : std::nullopt;
+uint32_t DataLoad::sendKeptBack() {
+    const Pending p = *pending_;
+    pending_.reset();
+    // A read that asks the monitor sends the block kept back before it.
+    int32_t value = 0;
+    const uint32_t r = context_.registers.readRegister(p.code, value, ecs::kAskMonitor);
+    if (r != core::ECS_OK && r != core::ECS_ERR_LINK) {
+        list(p.failLine);
+        context_.registers.resetTransfer();
+    }
+    return r;
+}
+
+bool DataLoad::pendingRefused(uint32_t result) {
+    if (result == core::ECS_OK || result == core::ECS_ERR_LINK || !pending_) return false;
+    const uint32_t r = sendKeptBack();
+    return r != core::ECS_OK && r != core::ECS_ERR_LINK;
+}
+
+uint32_t DataLoad::write(uint16_t code, int32_t value, int flags, std::string failLine) {
+    uint32_t r = context_.registers.writeRegister(code, value, flags);
+    if (pendingRefused(r)) r = context_.registers.writeRegister(code, value, flags);
+    if ((flags & ecs::kSendNow) == 0 && r == core::ECS_OK)
+        pending_ = Pending{code, std::move(failLine)};
+    else if (r == core::ECS_OK)
+        pending_.reset();  // a write sent now sends what was kept back first
+    return r;
+}
+
+uint32_t DataLoad::read(uint16_t code, int32_t& value, int flags) {
+    uint32_t r = context_.registers.readRegister(code, value, flags);
+    if (pendingRefused(r)) r = context_.registers.readRegister(code, value, flags);
+    if ((flags & ecs::kAskMonitor) != 0 && r == core::ECS_OK) pending_.reset();
     return r;
 }
 
 bool DataLoad::sendPending() {
     if (!pending_) return true;
-    // A read that asks the monitor sends the pending block before it.
-    int32_t value = 0;
-    const uint32_t r = context_.registers.readRegister(*pending_, value, ecs::kAskMonitor);
-    pending_.reset();
-    return r != core::ECS_ERR_LINK || linkLost();
+    return sendKeptBack() != core::ECS_ERR_LINK || linkLost();
 }
 
 bool DataLoad::fault() {
@@ -115,12 +141,13 @@ bool DataLoad::ordinary(size_t g, const modeldb::DataGroup& group) {
                 list(core::strf("%3d:%-15s:=err= Pass", j + 1, reg.c_str()));
             } else {
                 last_ = v->number;
-                const uint32_t r = write(code, v->number, 0);
+                const std::string failed = core::strf("%3d:%-15s:Write =err= ", j + 1, reg.c_str());
+                const uint32_t r = write(code, v->number, 0, failed);
                 if (r == core::ECS_ERR_LINK) return linkLost();
                 if (r == core::ECS_OK)
                     list(core::strf("%3d:%-15s:%-5d :%4xH", j + 1, reg.c_str(), v->number, hex16(v->number)));
                 else
-                    list(core::strf("%3d:%-15s:Write =err= ", j + 1, reg.c_str()));
+                    list(failed);
             }
         }
     } else {
@@ -142,12 +169,13 @@ bool DataLoad::ordinary(size_t g, const modeldb::DataGroup& group) {
                     list(core::strf("%-15s:SKIP", reg.c_str()));
                 } else {
                     last_ = v->number;
-                    const uint32_t r = write(code, v->number, 0);
+                    const std::string failed = core::strf("%-15s:Write =err= ", reg.c_str());
+                    const uint32_t r = write(code, v->number, 0, failed);
                     if (r == core::ECS_ERR_LINK) return linkLost();
                     if (r == core::ECS_OK)
                         list(core::strf("%-15s:%-5d :%4xH", reg.c_str(), v->number, hex16(v->number)));
                     else
-                        list(core::strf("%-15s:Write =err= ", reg.c_str()));
+                        list(failed);
                 }
             }
         }
@@ -182,7 +210,7 @@ bool DataLoad::selector(uint16_t code, int32_t value) {
 }
 
 bool DataLoad::remember(uint16_t code, bool& have, int32_t& value) {
-    const uint32_t r = context_.registers.readRegister(code, value, ecs::kAskMonitor);
+    const uint32_t r = read(code, value, ecs::kAskMonitor);
     if (r == core::ECS_ERR_LINK) return linkLost();
     have = r == core::ECS_OK;  // an unknown setting is not restored
     return true;

@@ -37,14 +37,30 @@ private:
     const DatValue* stored(size_t g, size_t b, size_t v);
     bool fault();
     bool linkLost();
-    // Writes remember a block the link keeps back to send with the next
-    // access elsewhere; sendPending sends it (false when the link is lost).
-    uint32_t write(uint16_t code, int32_t value, int flags);
+    // Every access goes through write and read. A value written with
+    // flags 0 stays in a block the link keeps back until an access
+    // elsewhere sends it, and a monitor that refuses that block fails the
+    // access that sent it, again and again while the block stays. When an
+    // access fails, the block is sent on its own: when the monitor refuses
+    // it, the value kept back is listed as not written (`failLine`, its own
+    // error line), the block is dropped so the rest of the load can go on,
+    // and the access is tried once more.
+    uint32_t write(uint16_t code, int32_t value, int flags, std::string failLine = {});
+    uint32_t read(uint16_t code, int32_t& value, int flags);
+    // Sends the block kept back (false when the link is lost).
     bool sendPending();
+    // Sends the block kept back alone; lists and drops it when refused.
+    uint32_t sendKeptBack();
+    // True when `result` failed because the block kept back was refused.
+    bool pendingRefused(uint32_t result);
 
+    struct Pending {
+        uint16_t code;
+        std::string failLine;
+    };
     DatContents contents_;
     int32_t last_ = 0;
-    std::optional<uint16_t> pending_;
+    std::optional<Pending> pending_;
 };
 
 } // namespace datafiles

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/test_ui.h"
+#include "datafiles/dat_compare.h"
 #include "datafiles/data_load.h"
 #include "datafiles/data_save.h"
 #include "link/ecs_link.h"
@@ -171,6 +172,35 @@ TEST_P(SimRunsType2, ARefusedRegisterIsStoredAsAnErrorAndPassedOverByTheLoad) {
     EXPECT_EQ(protocol->memory(1, 1), 99);
     EXPECT_EQ(protocol->memory(1, 0), 10);
     EXPECT_EQ(ui.messages().size(), 1u);  // no write was tried
+}
+
+// What a load verified by a second save shows (pelaro-cli load --verify):
+// the register that refused its write, and nothing for one the first save
+// could not read.
+TEST_P(SimRunsType2, ASaveAfterTheLoadNamesTheRegisterThatDoesNotHoldItsValue) {
+    protocol->refuseReads({0x0105}, 0x03);  // Contrast: "=err=" in both files
+    ASSERT_EQ(save("a.dat"), RunResult::Completed);
+    // H-Size keeps what the new board holds; the commit register refuses
+    // its own write, which blames nothing kept back.
+    protocol->refuseWrites({0x0100, kCommit}, 0x03);
+    for (uint8_t a : {0, 1, 4}) protocol->setMemory(1, a, 0xEE);
+    ASSERT_EQ(load("a.dat"), RunResult::Completed);
+    // The link kept H-Size back and sent it with the access to H-Position:
+    // the refusal is H-Size's, and the rest of the load goes on.
+    EXPECT_TRUE(listed("  1:H-Size         :Write =err= "));
+    EXPECT_TRUE(listed("  2:H-Position     :11    :   bH"));
+    EXPECT_FALSE(listed("  2:H-Position     :Write =err= "));
+    EXPECT_EQ(protocol->memory(1, 1), 11);
+    EXPECT_FALSE(listed("ModeB          :Write =err= "));
+    ASSERT_EQ(save("b.dat"), RunResult::Completed);
+
+    DatComparison cmp;
+    ASSERT_TRUE(compareDatFiles(dir.file("a.dat"), dir.file("b.dat"), model.standard, *link, cmp));
+    EXPECT_FALSE(cmp.sameValues());
+    std::vector<std::string> lines;
+    for (const DatDifference& d : valuesNotHeld(cmp)) lines.push_back(describe(d));
+    EXPECT_EQ(lines, Lines{"GEOMETRY H-Size: 10 -> 238"});
+    EXPECT_EQ(protocol->memory(1, 4), 14);  // Brightness was loaded
 }
 
 INSTANTIATE_TEST_SUITE_P(EcsType2, SimRunsType2, ::testing::Values(2));
