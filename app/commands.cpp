@@ -3,12 +3,16 @@
 #include "app/configuration_screen.h"
 #include "app/data_file_commands.h"
 #include "app/generator_control_screen.h"
+#include "app/procedure_commands.h"
 #include "core/ui.h"
 #include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "procedure/procedure_lists.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace app {
 
@@ -44,6 +48,11 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
             screens::runFailure(c);
         },
         [this] { return state_.document().chassis().failureAvailable != 0; });
+    dispatcher_.setHandler(CommandId::Procedure, [this] { openProcedureSelect(procedure::kAdjustmentList); });
+    dispatcher_.setHandler(CommandId::TouchUp, [this] { openProcedureSelect(procedure::kTouchUpList); });
+    dispatcher_.setHandler(
+        CommandId::DCnv, [this] { openProcedureSelect(procedure::kDcnvList); },
+        [this] { return procedure::hasDcnvProcedure(state_.document().data(), state_.home()); });
     dispatcher_.setHandler(CommandId::LoadData, [this] {
         appstate::ScreenContext c = context();
         runLoadData(c, state_.profile());
@@ -77,6 +86,7 @@ const std::vector<std::string>& Commands::screenKinds() {
         screens::FactoryPreset::kKind,
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,
+        procedure::ProcedureSelect::kKind,
         datafiles::SaveDataScreen::kKind,
         datafiles::LoadDataScreen::kKind,
         datafiles::ViewerScreen::kKind,  // nested in the expert screen
@@ -88,6 +98,12 @@ void Commands::openModelSelection() {
     modeldb::ModelSelection screen(state_.home(), ui_, state_);
     screen.open();
     ui_.runModal(screen);
+}
+
+void Commands::openProcedureSelect(int listKind) {
+    procedure::NoStepRunner noRunner;
+    appstate::ScreenContext c = context();
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
 }
 
 void Commands::openConfiguration() {

@@ -19,6 +19,8 @@
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace {
 
@@ -39,6 +41,8 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     screens::FactoryPreset preset(context);
     screens::MaintenanceScreen maintenance(context);
     screens::FailureScreen failure(context);
+    procedure::NoStepRunner runner;
+    procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
     datafiles::SaveDataScreen save(context, {});
     datafiles::LoadDataScreen load(context, {});
     datafiles::ViewerScreen viewer(context, "");
@@ -48,8 +52,8 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     panel.open();
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
-                                                                     &preset, &maintenance, &failure, &save, &load,
-                                                                     &viewer}) {
+                                                                     &preset, &maintenance, &failure, &procedures, &save,
+                                                                     &load, &viewer}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
