@@ -1,9 +1,11 @@
 #include "app/commands.h"
 
 #include "app/configuration_screen.h"
+#include "app/data_file_commands.h"
 #include "app/generator_control_screen.h"
 #include "app/procedure_commands.h"
 #include "core/ui.h"
+#include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
 #include "procedure/procedure_lists.h"
 #include "procedure/procedure_runner.h"
@@ -49,6 +51,14 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
     dispatcher_.setHandler(
         CommandId::DCnv, [this] { openProcedureSelect(procedure::kDcnvList); },
         [this] { return procedure::hasDcnvProcedure(state_.document().data(), state_.home()); });
+    dispatcher_.setHandler(CommandId::LoadData, [this] {
+        appstate::ScreenContext c = context();
+        runLoadData(c, state_.profile());
+    });
+    dispatcher_.setHandler(CommandId::SaveData, [this] {
+        appstate::ScreenContext c = context();
+        runSaveData(c, state_.profile());
+    });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -75,6 +85,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,
         procedure::ProcedureSelect::kKind,
+        datafiles::SaveDataScreen::kKind,
+        datafiles::LoadDataScreen::kKind,
+        datafiles::ViewerScreen::kKind,  // nested in the expert screen
     };
     return kinds;
 }

