@@ -11,6 +11,7 @@
 #include "procedure/procedure_lists.h"
 #include "procedure/procedure_runner.h"
 #include "procedure/procedure_select.h"
+#include "procedure/step_by_step.h"
 
 namespace app {
 
@@ -77,6 +78,7 @@ const std::vector<std::string>& Commands::screenKinds() {
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,
         procedure::ProcedureSelect::kKind,
+        procedure::StepByStep::kKind,
     };
     return kinds;
 }
@@ -88,9 +90,10 @@ void Commands::openModelSelection() {
 }
 
 void Commands::openProcedureSelect(int listKind) {
-    procedure::NoStepRunner noRunner;
     appstate::ScreenContext c = context();
-    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
+    ProcedureServiceScreens nested(c);
+    procedure::StepRunner stepRunner(c, nested);
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : stepRunner);
 }
 
 void Commands::openConfiguration() {
