@@ -7,6 +7,7 @@
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
 #include "gui/procedure_select_dialog.h"
+#include "gui/step_by_step_dialog.h"
 
 namespace gui {
 
@@ -42,6 +43,7 @@ void registerScreenDialogs() {
     add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
     add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
     add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
+    add<StepByStepDialog, procedure::StepByStep>(procedure::StepByStep::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

@@ -19,6 +19,7 @@
 #include "screens/maintenance_screen.h"
 #include "procedure/procedure_runner.h"
 #include "procedure/procedure_select.h"
+#include "procedure/step_by_step.h"
 
 namespace {
 
@@ -41,13 +42,19 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     screens::FailureScreen failure(context);
     procedure::NoStepRunner runner;
     procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
+    struct NoScreens : procedure::NestedScreens {
+        int openFactoryPreset(procedure::FactoryPresetVariant) override { return 0; }
+        int openFailure() override { return 0; }
+    } nested;
+    procedure::StepByStep steps(context, nested);  // not opened: no procedure
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
-                                                                     &preset, &maintenance, &failure, &procedures}) {
+                                                                     &preset, &maintenance, &failure, &procedures,
+                                                                     &steps}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
