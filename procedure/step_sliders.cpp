@@ -53,6 +53,10 @@ void StepSliders::set(int index, int32_t value) {
     if (s.linked != -1) context_.registers.writeRegister(static_cast<uint16_t>(s.linked), s.value, ecs::kSendNow);
 }
 
+void StepSliders::reapply(int index) {
+    if (visible(index) && !slider(index).valueText.empty()) set(index, slider(index).value);
+}
+
 bool StepSliders::step(int index, core::Key key) {
     if (!visible(index)) return false;
     const StepSlider& s = slider(index);

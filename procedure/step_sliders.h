@@ -44,8 +44,9 @@ public:
 
     // Clamps to the range, writes the register and its paired register, shows the value.
     void set(int index, int32_t value);
-    // Writes the value the slider shows again (the slider took the focus).
-    void reapply(int index) { set(index, slider(index).value); }
+    // Writes the value the slider shows again (the slider took the focus);
+    // a slider whose register could not be read shows no value and writes none.
+    void reapply(int index);
     // Up +1, Down -1, PageUp +20, PageDown -20, Home the maximum, End the
     // minimum; false for another key.
     bool step(int index, core::Key key);

@@ -399,6 +399,17 @@ TEST_F(StepRun, SliderKeysStayWithinTheLimitsOfTheRegister) {
     EXPECT_EQ(s.focus(), StepByStep::kFocusLog);
 }
 
+TEST_F(StepRun, ASliderWhoseReadFailedWritesNothingWhenSelected) {
+    regs.define(0x0300, "Gain", 40, 0, 255);
+    regs.refuse(0x0300);
+    StepByStep& s = start(3, {stepOf(JOB_ADJUST).with(Op::Sliders, {0x0300}).with(Op::Keys, {kOk})});
+    EXPECT_EQ(s.sliders().slider(0).valueText, "");
+    regs.clearAccesses();
+    press(InputEvent::charKey('Q'));
+    EXPECT_TRUE(regs.writes().empty());
+    EXPECT_EQ(s.selectedSlider(), 0);
+}
+
 TEST_F(StepRun, TypedValuesTakeZeroOnlyAsZeroBlank) {
     regs.define(0x0300, "Gain", 40, 0, 255);
     StepByStep& s = start(3, {stepOf(JOB_ADJUST).with(Op::Sliders, {0x0300}).with(Op::Keys, {kOk})});
