@@ -24,6 +24,9 @@ constexpr int16_t kHFrequency = 0x0300, kVFrequency = 0x0301;
 constexpr int16_t kSyncPolarity = 0x0400, kModeNumber = 0x0401, kNUser = 0x0402, kNFact = 0x0403;
 constexpr int16_t kElapsedHigh = 0x0404, kElapsedLow = 0x0405;
 constexpr int16_t kSyncKind = 0x0406, kHPolarity = 0x0407, kVPolarity = 0x0408;
+// The monitor's mode table: one entry per preset mode, addressed by mode.
+constexpr int16_t kModeSync = 0x0500, kModeHPolarity = 0x0501, kModeVPolarity = 0x0502;
+constexpr int16_t kModeHFrequency = 0x0503, kModeVFrequency = 0x0504;
 } // namespace code
 
 // Single-register commands of one ECS type (formats 1 and 2), and block
@@ -43,13 +46,15 @@ LinkDescription demoLink(int ecsType)
         d.formats[3] = {"READ2", {0x59, 0x05, 0x1000, 0x4000, 0x8000}, {0x5A, 0x05, 0x2000 + 2, 0x8000}, 1};
         d.formats[4] = {"WRITE2", {0x5B, 0x07, 0x1000, 0x4000, 0x2000 + 2, 0x8000}, {0x5C, 0x03, 0x8000}, 1};
     }
-    d.groups.resize(7);
+    d.groups.resize(9);
     d.groups[1] = {"GEOMETRY", 0, 0, 0, 0x01, 255, 0};
     d.groups[2] = {"SERVICE", 0, 0, 0, 0x05, 255, 0};
     d.groups[3] = {"FREQUENCY", 0, 4, 0, 0x06, 0xFFFF, 0};  // two bytes, high first
     d.groups[4] = {"STATUS", 0, 0, 0, 0x07, 255, 0};
     d.groups[5] = {"CENTRE", 0, 0, 0, 0x01, 31, -32};        // signed bytes beside the geometry
     d.groups[6] = {"IDENT", 0, 4, 0, 0x08, 0xFFFF, 0};       // two-byte identifiers
+    d.groups[7] = {"MODE", 1, 0, 0, 0x00, 255, 0};           // per mode: the device byte is the mode
+    d.groups[8] = {"MODEFREQ", 1, 4, 0, 0x00, 0xFFFF, 0};
     auto reg = [](const char* name, int group, uint8_t address) {
         kit::RegisterRecord r;
         r.name = name;
@@ -77,8 +82,8 @@ LinkDescription demoLink(int ecsType)
     // Block 0: service registers (code 0 ends register lists, so it holds a
     // pseudo-register); 1: geometry and picture; 2: the service screens'
     // registers (the identifiers two bytes wide); 3: the measured
-    // frequencies; 4: mode and sync status.
-    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}, {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"}};
+    // frequencies; 4: mode and sync status; 5: the mode table.
+    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}, {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"}, {5, "MODES"}};
     d.registers = {reserved,
                    timer,
                    reg("ServiceMode", 2, 0x30),
@@ -117,7 +122,12 @@ LinkDescription demoLink(int ecsType)
                    reg("TotTmrL", 4, 0x05),
                    reg("SyncKind", 4, 0x06),
                    reg("H-Pol", 4, 0x07),
-                   reg("V-Pol", 4, 0x08)};
+                   reg("V-Pol", 4, 0x08),
+                   reg("M_Sync", 7, 0x60),
+                   reg("M_HPol", 7, 0x61),
+                   reg("M_VPol", 7, 0x62),
+                   wide("M_HFreq", 0x63, 8),
+                   wide("M_VFreq", 0x65, 8)};
     return d;
 }
 
@@ -174,7 +184,8 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
     kit::ChassisFile c;
     c.standardFile = standard;
     using namespace modeldb::chassis;
-    c.timingRegisters = {code::kSyncKind, code::kHPolarity, code::kVPolarity, code::kHFrequency, code::kVFrequency};
+    c.timingRegisters = {code::kModeSync, code::kModeHPolarity, code::kModeVPolarity, code::kModeHFrequency,
+                         code::kModeVFrequency};
     c.specialRegisters = {
         {kUserSave, code::kUserSave},       {kColorSave, code::kColorSave},   {kAudioSave, code::kAudioSave},
         {kNFact, code::kNFact},             {kAbl, code::kAbl},               {kHFrequency, code::kHFrequency},
@@ -324,7 +335,8 @@ std::vector<std::string> demoMonitorArguments(int)
         {code::kFailureB, 0x80},      // Fan
         {code::kHSize, 128},          {code::kVSize, 120},
         {code::kHPosition, 0xFA},     // -6 as a signed byte
-        {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200}};
+        {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200},
+        {code::kNUser, 6}};           // the monitor's six preset modes
     for (const auto& [c, v] : registers) args.insert(args.end(), {"--register", hex(c) + "=" + std::to_string(v)});
     args.insert(args.end(), {"--self-clearing", hex(code::kDegauss)});
     return args;
