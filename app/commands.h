@@ -18,6 +18,12 @@ namespace siggen { class SignalGenerator; }
 
 namespace app {
 
+extern const char* const kMpuMissingText;
+extern const char* const kUmtInitMissingText;
+
+// "&UMT Init" is enabled for a model whose UMT number is 1..30.
+bool umtInitAvailable(const modeldb::ModelImage& image);
+
 // What the main window's view shows of the current model.
 struct MainView {
     std::string modelName;
@@ -38,6 +44,10 @@ public:
     void setProcedureRunner(procedure::ProcedureRunner* runner) { procedureRunner_ = runner; }
 
     MainView mainView() const;
+    // The release file the expert screen lists and the About box takes its
+    // version from (the current directory's "pelaro.rls" by default).
+    void setReleaseFile(std::string path) { releaseFile_ = std::move(path); }
+    const std::string& releaseFile() const { return releaseFile_; }
 
     // The context every screen of these commands receives.
     appstate::ScreenContext context();
@@ -54,6 +64,7 @@ private:
     void openModelSelection();
     void openConfiguration();
     void openProcedureSelect(int listKind);
+    void installHelpCommands();
 
     appstate::AppState& state_;
     siggen::SignalGenerator& generator_;
@@ -61,6 +72,7 @@ private:
     platform::Clock& clock_;
     CommandDispatcher dispatcher_;
     procedure::ProcedureRunner* procedureRunner_ = nullptr;
+    std::string releaseFile_ = "pelaro.rls";
 };
 
 } // namespace app
