@@ -3,6 +3,7 @@
 #include <map>
 
 #include "gui/configuration_dialog.h"
+#include "gui/expert_dialogs.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
@@ -42,6 +43,9 @@ void registerScreenDialogs() {
     add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
     add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
     add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
+    add<ExpertDialog, screens::ExpertScreen>(screens::ExpertScreen::kKind);
+    add<AboutDialog, app::AboutBox>(app::AboutBox::kKind);
+    add<AccessWordDialog, app::AccessWordBox>(app::AccessWordBox::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

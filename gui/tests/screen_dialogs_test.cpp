@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <set>
 
+#include "app/about_box.h"
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
 #include "gui/gui_clock.h"
@@ -14,6 +15,7 @@
 #include "modeldb/model_selection.h"
 #include "platform/pseudo_terminal.h"
 #include "platform/serial_port.h"
+#include "screens/expert_screen.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
@@ -41,13 +43,21 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     screens::FailureScreen failure(context);
     procedure::NoStepRunner runner;
     procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
+    struct NoNested : screens::ExpertNestedScreens {
+        void openTimingDownload() override {}
+        void openViewer() override {}
+    } nested;
+    screens::ExpertScreen expert(context, nested);
+    app::AboutBox about(context, station.state->link(), "1.0");
+    app::AccessWordBox accessWord;
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
-                                                                     &preset, &maintenance, &failure, &procedures}) {
+                                                                     &preset, &maintenance, &failure, &procedures,
+                                                                     &expert, &about, &accessWord}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
