@@ -1,22 +1,31 @@
 #include "app/commands.h"
 
+#include "app/about_box.h"
 #include "app/configuration_screen.h"
 #include "app/data_file_commands.h"
+#include "app/expert_commands.h"
+#include "app/station_notices.h"
 #include "app/generator_control_screen.h"
 #include "app/procedure_commands.h"
 #include "core/ui.h"
 #include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
-#include "procedure/procedure_lists.h"
-#include "procedure/procedure_runner.h"
-#include "procedure/procedure_select.h"
+#include "screens/expert_screen.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "procedure/procedure_lists.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 #include "siggen/signal_generator.h"
 #include "procedure/step_by_step.h"
 
 namespace app {
+
+const char* const kMpuMissingText = "The MPU data download is not available in this version of pelaro.";
+const char* const kUmtInitMissingText = "The UMT initialisation is not available in this version of pelaro.";
+
+bool umtInitAvailable(const modeldb::ModelImage& image) { return image.umtNumber >= 1 && image.umtNumber <= 30; }
 
 Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator, core::Ui& ui,
                    platform::Clock& clock)
@@ -60,6 +69,27 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
         appstate::ScreenContext c = context();
         runSaveData(c, state_.profile());
     });
+    installHelpCommands();
+}
+
+void Commands::installHelpCommands() {
+    dispatcher_.setHandler(
+        CommandId::Expert,
+        [this] {
+            appstate::ScreenContext c = context();
+            runExpertCommand(c, state_.profile(), releaseFile_);
+        },
+        [this] { return state_.flags().expert; });
+    dispatcher_.setHandler(CommandId::Version, [this] {
+        appstate::ScreenContext c = context();
+        runAboutBox(c, state_.link(), releaseVersion(releaseFile_));
+    });
+    // The MPU download and the user-mode timing initialisation are not part
+    // of this version yet; their commands say so.
+    dispatcher_.setHandler(CommandId::Mpu, [this] { ui_.message(kMpuMissingText); });
+    dispatcher_.setHandler(
+        CommandId::UmtInit, [this] { ui_.message(kUmtInitMissingText); },
+        [this] { return umtInitAvailable(state_.document().data().image); });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -90,6 +120,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         datafiles::LoadDataScreen::kKind,
         datafiles::ViewerScreen::kKind,  // nested in the expert screen
         procedure::StepByStep::kKind,
+        screens::ExpertScreen::kKind,
+        AboutBox::kKind,
+        AccessWordBox::kKind,
     };
     return kinds;
 }

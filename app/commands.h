@@ -18,6 +18,12 @@ namespace siggen { class SignalGenerator; }
 
 namespace app {
 
+extern const char* const kMpuMissingText;
+extern const char* const kUmtInitMissingText;
+
+// "&UMT Init" is enabled for a model whose UMT number is 1..30.
+bool umtInitAvailable(const modeldb::ModelImage& image);
+
 // What the main window's view shows of the current model.
 struct MainView {
     std::string modelName;
@@ -42,6 +48,10 @@ public:
     bool runFactoryPreset(bool av);
 
     MainView mainView() const;
+    // The release file the expert screen lists and the About box takes its
+    // version from (the current directory's "pelaro.rls" by default).
+    void setReleaseFile(std::string path) { releaseFile_ = std::move(path); }
+    const std::string& releaseFile() const { return releaseFile_; }
 
     // The context every screen of these commands receives.
     appstate::ScreenContext context();
@@ -59,6 +69,7 @@ private:
     void openConfiguration();
     void openFactoryPreset(bool av);
     void openProcedureSelect(int listKind);
+    void installHelpCommands();
 
     appstate::AppState& state_;
     siggen::SignalGenerator& generator_;
@@ -66,6 +77,7 @@ private:
     platform::Clock& clock_;
     CommandDispatcher dispatcher_;
     procedure::ProcedureRunner* procedureRunner_ = nullptr;
+    std::string releaseFile_ = "pelaro.rls";
 };
 
 } // namespace app

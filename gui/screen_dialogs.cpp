@@ -4,6 +4,7 @@
 
 #include "gui/configuration_dialog.h"
 #include "gui/data_file_dialogs.h"
+#include "gui/expert_dialogs.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
@@ -48,6 +49,9 @@ void registerScreenDialogs() {
     add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
     add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
     add<StepByStepDialog, procedure::StepByStep>(procedure::StepByStep::kKind);
+    add<ExpertDialog, screens::ExpertScreen>(screens::ExpertScreen::kKind);
+    add<AboutDialog, app::AboutBox>(app::AboutBox::kKind);
+    add<AccessWordDialog, app::AccessWordBox>(app::AccessWordBox::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

@@ -33,6 +33,9 @@ constexpr int16_t kWhiteSave = 0x0604;
 constexpr int16_t kProductYear = 0x0700, kProductWeek = 0x0701, kSerial = 0x0702;  // and the three after it
 constexpr int16_t kDcnvPoint = 0x0800;  // the first of nine convergence points, A1 .. C3
 constexpr int16_t kDcnvSave = 0x0809;
+// The monitor's mode table: one entry per preset mode, addressed by mode.
+constexpr int16_t kModeSync = 0x0900, kModeHPolarity = 0x0901, kModeVPolarity = 0x0902;
+constexpr int16_t kModeHFrequency = 0x0903, kModeVFrequency = 0x0904;
 } // namespace code
 
 // The data groups' sizes: modes of the per-mode geometry (their device
@@ -58,7 +61,7 @@ LinkDescription demoLink(int ecsType)
         d.formats[3] = {"READ2", {0x59, 0x05, 0x1000, 0x4000, 0x8000}, {0x5A, 0x05, 0x2000 + 2, 0x8000}, 1};
         d.formats[4] = {"WRITE2", {0x5B, 0x07, 0x1000, 0x4000, 0x2000 + 2, 0x8000}, {0x5C, 0x03, 0x8000}, 1};
     }
-    d.groups.resize(8);
+    d.groups.resize(10);
     d.groups[1] = {"GEOMETRY", 0, 0, 0, 0x01, 255, 0};
     d.groups[2] = {"SERVICE", 0, 0, 0, 0x05, 255, 0};
     d.groups[3] = {"FREQUENCY", 0, 4, 0, 0x06, 0xFFFF, 0};  // two bytes, high first
@@ -66,6 +69,8 @@ LinkDescription demoLink(int ecsType)
     d.groups[5] = {"CENTRE", 0, 0, 0, 0x01, 31, -32};        // signed bytes beside the geometry
     d.groups[6] = {"IDENT", 0, 4, 0, 0x08, 0xFFFF, 0};       // two-byte identifiers
     d.groups[7] = {"MODE GEOMETRY", 1, 0, 0, 0x00, 255, 0};  // per mode: the device byte is the mode
+    d.groups[8] = {"MODE", 1, 0, 0, 0x00, 255, 0};           // the mode table, per mode
+    d.groups[9] = {"MODEFREQ", 1, 4, 0, 0x00, 0xFFFF, 0};
     auto reg = [](const char* name, int group, uint8_t address) {
         kit::RegisterRecord r;
         r.name = name;
@@ -95,9 +100,9 @@ LinkDescription demoLink(int ecsType)
     // registers (the identifiers two bytes wide); 3: the measured
     // frequencies; 4: mode and sync status; 5: the geometry of each mode;
     // 6: the white balance; 7: the product date and serial number; 8: the
-    // convergence points and their store register.
+    // convergence points and their store register; 9: the mode table.
     d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"},      {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"},
-                {4, "MODE GEOMETRY"}, {5, "WHITE"}, {6, "PRODUCT"},  {10, "DCNV"}};
+                {4, "MODE GEOMETRY"}, {5, "WHITE"}, {6, "PRODUCT"},  {10, "DCNV"}, {5, "MODES"}};
     d.registers = {reserved,
                    timer,
                    reg("ServiceMode", 2, 0x30),
@@ -155,6 +160,13 @@ LinkDescription demoLink(int ecsType)
     const char* points[] = {"DC_A1", "DC_A2", "DC_A3", "DC_B1", "DC_B2", "DC_B3", "DC_C1", "DC_C2", "DC_C3"};
     for (uint8_t i = 0; i < 9; ++i) d.registers.push_back(reg(points[i], 5, static_cast<uint8_t>(0x10 + i)));
     d.registers.push_back(reg("DC_Save", 2, 0x66));
+    // The mode table's device byte is the mode, at addresses no other
+    // device uses.
+    d.registers.push_back(reg("M_Sync", 8, 0x70));
+    d.registers.push_back(reg("M_HPol", 8, 0x71));
+    d.registers.push_back(reg("M_VPol", 8, 0x72));
+    d.registers.push_back(wide("M_HFreq", 0x73, 9));
+    d.registers.push_back(wide("M_VFreq", 0x75, 9));
     return d;
 }
 
@@ -211,7 +223,8 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
     kit::ChassisFile c;
     c.standardFile = standard;
     using namespace modeldb::chassis;
-    c.timingRegisters = {code::kSyncKind, code::kHPolarity, code::kVPolarity, code::kHFrequency, code::kVFrequency};
+    c.timingRegisters = {code::kModeSync, code::kModeHPolarity, code::kModeVPolarity, code::kModeHFrequency,
+                         code::kModeVFrequency};
     c.specialRegisters = {
         {kUserSave, code::kUserSave},       {kColorSave, code::kColorSave},   {kAudioSave, code::kAudioSave},
         {kNFact, code::kNFact},             {kAbl, code::kAbl},               {kHFrequency, code::kHFrequency},
@@ -496,7 +509,7 @@ std::vector<std::string> demoMonitorArguments(int)
         {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200},
         {code::kAbl, 3},              {code::kColourTemp, 1},  {code::kRedGain, 128},
         {code::kGreenGain, 120},      {code::kBlueGain, 112},
-        {code::kNUser, 5}};           // the modes the polarity steps walk
+        {code::kNUser, 6}};           // the monitor's six preset modes, which the polarity steps walk
     for (const auto& [c, v] : registers) args.insert(args.end(), {"--register", hex(c) + "=" + std::to_string(v)});
     // The geometry of each mode differs a little from the next.
     const std::pair<int16_t, int> modeGeometry[] = {

@@ -163,6 +163,17 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     EXPECT_EQ(protocol->registerValue(0x0004), 1);
     EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 
+    // Expert: the mode table, the second mode's H polarity, Write, close.
+    ui.answerModal({InputEvent::click("Timing Edit"), InputEvent::selectRow(2), InputEvent::click("Hp"),
+                    InputEvent::click("Write"), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::Expert));
+    EXPECT_EQ(protocol->memory(1, 0x61), 1);  // the mode is the device byte
+    // Version: the third hidden area asks for the access word.
+    ui.answerModal({InputEvent::click("area3"), InputEvent::click("OK")});
+    ui.answerModal({InputEvent::typed("TOT_TMR"), InputEvent::click("OK")});
+    ASSERT_TRUE(commands->run(CommandId::Version));
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
+
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
     // The data file screens need a monitor that answers: data_file_commands_test.cpp opens them.
     for (const char* k : {datafiles::SaveDataScreen::kKind, datafiles::LoadDataScreen::kKind,

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <set>
 
+#include "app/about_box.h"
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
 #include "datafiles/data_file_screen.h"
@@ -16,6 +17,7 @@
 #include "modeldb/model_selection.h"
 #include "platform/pseudo_terminal.h"
 #include "platform/serial_port.h"
+#include "screens/expert_screen.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
@@ -52,6 +54,13 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
         int openFailure() override { return 0; }
     } nested;
     procedure::StepByStep steps(context, nested);  // not opened: no procedure
+    struct NoNested : screens::ExpertNestedScreens {
+        void openTimingDownload() override {}
+        void openViewer() override {}
+    } expertNested;
+    screens::ExpertScreen expert(context, expertNested);
+    app::AboutBox about(context, station.state->link(), "1.0");
+    app::AccessWordBox accessWord;
     selection.open();
     configuration.open();
     control.open();
@@ -59,7 +68,7 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
                                                                      &preset, &maintenance, &failure, &procedures, &save,
-                                                                     &load, &viewer, &steps}) {
+                                                                     &load, &viewer, &steps, &expert, &about, &accessWord}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();

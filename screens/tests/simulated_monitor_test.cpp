@@ -13,6 +13,7 @@
 #include "kit/temp_folder.h"
 #include "modeldb/model_selection.h"
 #include "platform/clock.h"
+#include "screens/expert_screen.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
@@ -169,6 +170,57 @@ TEST_P(DemoRun, FailureListsThePresetBitsAndRefreshClearsThem) {
         EXPECT_EQ(s.lines()[i].find("Error"), std::string::npos) << s.lines()[i];
     EXPECT_EQ(s.lines().back(), "=== Refresh done ===");
     EXPECT_EQ(protocol->registerValue(0x0004), 1);  // powered up again
+}
+
+TEST_P(DemoRun, ExpertEditsTheMonitorsModeTableOneModeAtATime) {
+    // The monitor keeps one entry per mode; the mode is the device byte.
+    struct Entry { uint8_t sync, hPol, vPol; uint16_t hFreq, vFreq; };
+    const Entry entries[6] = {{0, 1, 1, 315, 5994}, {0, 0, 0, 469, 7500}, {2, 1, 1, 687, 8500},
+                              {0, 0, 0, 640, 6002}, {3, 1, 1, 379, 7281}, {0, 1, 0, 315, 7009}};
+    for (uint8_t m = 0; m < 6; ++m) {
+        const Entry& e = entries[m];
+        const uint8_t bytes[7] = {e.sync, e.hPol, e.vPol, static_cast<uint8_t>(e.hFreq >> 8),
+                                  static_cast<uint8_t>(e.hFreq), static_cast<uint8_t>(e.vFreq >> 8),
+                                  static_cast<uint8_t>(e.vFreq)};
+        for (uint8_t i = 0; i < 7; ++i) protocol->setMemory(m, static_cast<uint8_t>(0x70 + i), bytes[i]);
+    }
+    protocol->setRegister(0x0205, 9);  // the restore register
+
+    struct NoNested : ExpertNestedScreens {
+        void openTimingDownload() override { ADD_FAILURE(); }
+        void openViewer() override { ADD_FAILURE(); }
+    } nested;
+    ExpertScreen s(*context, nested, home + "/pelaro.rls");
+    ASSERT_TRUE(s.open());
+    s.handle(InputEvent::click("Release Ver"));
+    ASSERT_EQ(s.grid().rows.size(), 2u);
+    EXPECT_EQ(s.grid().rows[1][1], "1.0 demo");
+
+    s.handle(InputEvent::click("Timing Edit"));
+    ASSERT_EQ(s.grid().rows.size(), 6u);
+    EXPECT_EQ(s.grid().rows[2], (std::vector<std::string>{"3", "COMP", "  -", "  -", "  687", " 8500", ""}));
+    EXPECT_EQ(s.grid().rows[4], (std::vector<std::string>{"5", "SonG", "  -", "  -", "  379", " 7281", ""}));
+    s.handle(InputEvent::selectRow(4));
+    s.handle(InputEvent::click("SYNC"));
+    s.handle(InputEvent::click("Hp"));
+    s.handle(InputEvent::click("VFRE"));
+    s.handle(InputEvent::typed("8500"));
+    s.handle(InputEvent::click("Write"));
+    EXPECT_EQ(s.grid().rows[3][ExpertScreen::kModColumn], " wrt");
+    EXPECT_EQ(protocol->memory(3, 0x70), 2);
+    EXPECT_EQ(protocol->memory(3, 0x71), 1);
+    EXPECT_EQ(protocol->memory(3, 0x75) * 256 + protocol->memory(3, 0x76), 8500);
+    EXPECT_EQ(protocol->memory(2, 0x70), 2);  // the other modes keep theirs
+    EXPECT_EQ(protocol->memory(4, 0x75) * 256 + protocol->memory(4, 0x76), 7281);
+    EXPECT_EQ(protocol->registerValue(0x0205), GetParam() == 2 ? 0 : 9);
+
+    protocol->setMemory(3, 0x74, 0xFF);  // H frequency now 0x02FF
+    s.handle(InputEvent::click("Read"));
+    EXPECT_EQ(s.grid().rows[3], (std::vector<std::string>{"4", "COMP", "  -", "  +", "  767", " 8500", ""}));
+    s.handle(InputEvent::press(Key::Escape));
+    EXPECT_TRUE(s.closed());
+    EXPECT_EQ(protocol->registerValue(0x0002), 0);  // service mode left
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 }
 
 INSTANTIATE_TEST_SUITE_P(EcsTypes, DemoRun, ::testing::Values(1, 2));
