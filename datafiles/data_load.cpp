@@ -49,21 +49,6 @@ bool DataLoad::headerAccepted() {
     return true;
 }
 
-uint32_t DataLoad::write(uint16_t code, int32_t value, int flags) {
-    const uint32_t r = context_.registers.writeRegister(code, value, flags);
-    pending_ = (flags & ecs::kSendNow) == 0 && r == core::ECS_OK ? std::optional<uint16_t>(code) : std::nullopt;
-    return r;
-}
-
-bool DataLoad::sendPending() {
-    if (!pending_) return true;
-    // A read that asks the monitor sends the pending block before it.
-    int32_t value = 0;
-    const uint32_t r = context_.registers.readRegister(*pending_, value, ecs::kAskMonitor);
-    pending_.reset();
-    return r != core::ECS_ERR_LINK || linkLost();
-}
-
 bool DataLoad::fault() {
     sendPending();  // what was written so far reaches the monitor
     switch (contents_.fault.kind) {
@@ -73,11 +58,6 @@ bool DataLoad::fault() {
     case DatFault::Kind::Short:
     case DatFault::Kind::None: showAndList(kFileShort); break;
     }
-    return false;
-}
-
-bool DataLoad::linkLost() {
-    context_.ui.message(kCheckLine);
     return false;
 }
 
@@ -174,26 +154,6 @@ bool DataLoad::items(size_t g, size_t b, const modeldb::DataGroup& group, size_t
         else
             list(core::strf("%3d:%-15s:Write =err= ", number, reg.c_str()));
     }
-    return true;
-}
-
-bool DataLoad::selector(uint16_t code, int32_t value) {
-    return write(code, value, ecs::kSendNow) != core::ECS_ERR_LINK || linkLost();
-}
-
-bool DataLoad::remember(uint16_t code, bool& have, int32_t& value) {
-    const uint32_t r = context_.registers.readRegister(code, value, ecs::kAskMonitor);
-    if (r == core::ECS_ERR_LINK) return linkLost();
-    have = r == core::ECS_OK;  // an unknown setting is not restored
-    return true;
-}
-
-bool DataLoad::commit(const modeldb::DataGroup& group, uint32_t waitMs) {
-    if (group.commitRegister == 0) return true;
-    const uint16_t code = static_cast<uint16_t>(group.commitRegister);
-    if (!selector(code, 0)) return false;
-    context_.clock.sleepMs(waitMs, kWaitCommit);
-    list(core::strf("===== %s =====", name(code).c_str()));
     return true;
 }
 

@@ -7,7 +7,6 @@
 // could not read ("=err=") is passed over. Values go out with flags 0, so the
 // link may keep the last block back; the load sends it before it ends or
 // stops, so what the list shows as written is in the monitor.
-#include <optional>
 #include <string>
 
 #include "datafiles/dat_reader.h"
@@ -30,21 +29,12 @@ private:
     bool special(size_t g, const modeldb::DataGroup& group, GroupKind kind);
     // Writes the stored values of block `b` with `flags`, items from `first`.
     bool items(size_t g, size_t b, const modeldb::DataGroup& group, size_t first, int flags);
-    bool selector(uint16_t code, int32_t value);
-    bool remember(uint16_t code, bool& have, int32_t& value);
-    bool commit(const modeldb::DataGroup& group, uint32_t waitMs);
     // The stored value, or null after telling why the file has none there.
     const DatValue* stored(size_t g, size_t b, size_t v);
     bool fault();
-    bool linkLost();
-    // Writes remember a block the link keeps back to send with the next
-    // access elsewhere; sendPending sends it (false when the link is lost).
-    uint32_t write(uint16_t code, int32_t value, int flags);
-    bool sendPending();
 
     DatContents contents_;
     int32_t last_ = 0;
-    std::optional<uint16_t> pending_;
 };
 
 } // namespace datafiles

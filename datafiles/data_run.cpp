@@ -1,5 +1,7 @@
 #include "datafiles/data_run.h"
 
+#include "core/result_codes.h"
+#include "core/text_format.h"
 #include "core/ui.h"
 #include "platform/clock.h"
 
@@ -40,6 +42,46 @@ void DataRun::finish(int32_t lastValue, const std::function<void()>& close) {
     progress_.set(100);
     context_.ui.refresh();
     context_.clock.sleepMs(kFinishMs, kWaitFinish);
+}
+
+bool DataRun::linkLost() {
+    context_.ui.message(kCheckLine);
+    return false;
+}
+
+uint32_t DataRun::write(uint16_t code, int32_t value, int flags) {
+    const uint32_t r = context_.registers.writeRegister(code, value, flags);
+    pending_ = (flags & ecs::kSendNow) == 0 && r == core::ECS_OK ? std::optional<uint16_t>(code) : std::nullopt;
+    return r;
+}
+
+bool DataRun::sendPending() {
+    if (!pending_) return true;
+    // A read that asks the monitor sends the pending block before it.
+    int32_t value = 0;
+    const uint32_t r = context_.registers.readRegister(*pending_, value, ecs::kAskMonitor);
+    pending_.reset();
+    return r != core::ECS_ERR_LINK || linkLost();
+}
+
+bool DataRun::selector(uint16_t code, int32_t value) {
+    return write(code, value, ecs::kSendNow) != core::ECS_ERR_LINK || linkLost();
+}
+
+bool DataRun::remember(uint16_t code, bool& have, int32_t& value) {
+    const uint32_t r = context_.registers.readRegister(code, value, ecs::kAskMonitor);
+    if (r == core::ECS_ERR_LINK) return linkLost();
+    have = r == core::ECS_OK;
+    return true;
+}
+
+bool DataRun::commit(const modeldb::DataGroup& group, uint32_t waitMs) {
+    if (group.commitRegister == 0) return true;
+    const uint16_t code = static_cast<uint16_t>(group.commitRegister);
+    if (!selector(code, 0)) return false;
+    context_.clock.sleepMs(waitMs, kWaitCommit);
+    list(core::strf("===== %s =====", name(code).c_str()));
+    return true;
 }
 
 } // namespace datafiles

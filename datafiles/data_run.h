@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -90,9 +91,28 @@ protected:
     // end list, 95 and 100.
     void finish(int32_t lastValue, const std::function<void()>& close);
 
+    // The register steps the runs that write share; each bool step is false
+    // when the run has to stop.
+    // "Check RS232C line"; always false.
+    bool linkLost();
+    // Writes remember a block the link keeps back (flags 0) to send with the
+    // next access elsewhere; sendPending sends it (false when the link is lost).
+    uint32_t write(uint16_t code, int32_t value, int flags);
+    bool sendPending();
+    // A selector (or any register written at once) set to `value`.
+    bool selector(uint16_t code, int32_t value);
+    // Reads the value to restore after the group; `have` is false when the
+    // monitor refused it (an unknown setting is not restored).
+    bool remember(uint16_t code, bool& have, int32_t& value);
+    // The group's commit register written 0, the wait, and its list line.
+    bool commit(const modeldb::DataGroup& group, uint32_t waitMs);
+
     appstate::ScreenContext& context_;
     core::OperationLog& log_;
     RunProgress progress_;
+
+private:
+    std::optional<uint16_t> pending_;
 };
 
 } // namespace datafiles

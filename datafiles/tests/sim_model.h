@@ -22,7 +22,8 @@ constexpr int kModes = 3;
 
 inline kit::LinkDescription simTables(int ecsType) {
     kit::LinkDescription d = kit::demoLinkDescription(ecsType);
-    d.groups.push_back({"PERMODE", 1, 0, 0, kModeDevice, 255, 0});  // group 5
+    const int perMode = static_cast<int>(d.groups.size());
+    d.groups.push_back({"PERMODE", 1, 0, 0, kModeDevice, 255, 0});
     auto reg = [](const char* name, int group, uint8_t address) {
         kit::RegisterRecord r;
         r.name = name;
@@ -35,7 +36,7 @@ inline kit::LinkDescription simTables(int ecsType) {
     };
     d.blocks.push_back({2, "MODES"});
     d.blocks.push_back({6, "SPECIAL"});
-    for (const kit::RegisterRecord& r : {reg("ModeA", 5, 0x40), reg("ModeB", 5, 0x41), reg("SelA", 1, 0x10),
+    for (const kit::RegisterRecord& r : {reg("ModeA", perMode, 0x40), reg("ModeB", perMode, 0x41), reg("SelA", 1, 0x10),
                                          reg("SelB", 1, 0x11), reg("Data1", 1, 0x12), reg("Data2", 1, 0x13),
                                          reg("Commit", 1, 0x14), reg("SelMode", 1, 0x15)})
         d.registers.push_back(r);
