@@ -4,6 +4,8 @@
 #include "app/data_file_commands.h"
 #include "app/generator_control_screen.h"
 #include "core/ui.h"
+#include "datafiles/download_screens.h"
+#include "datafiles/umt_init.h"
 #include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
 
@@ -25,6 +27,21 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
     dispatcher_.setHandler(CommandId::SaveData, [this] {
         appstate::ScreenContext c = context();
         runSaveData(c, state_.profile());
+    });
+    dispatcher_.setHandler(CommandId::Mpu, [this] {
+        appstate::ScreenContext c = context();
+        datafiles::runMpu(c);
+    });
+    dispatcher_.setHandler(
+        CommandId::UmtInit,
+        [this] {
+            appstate::ScreenContext c = context();
+            datafiles::runUmtInit(c);
+        },
+        [this] { return datafiles::umtInitAvailable(state_.document().data().image); });
+    dispatcher_.setHandler(CommandId::TimingDownload, [this] {
+        appstate::ScreenContext c = context();
+        datafiles::runTimingDownload(c, datafiles::ServiceMode::Own);
     });
 }
 
@@ -51,6 +68,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         datafiles::SaveDataScreen::kKind,
         datafiles::LoadDataScreen::kKind,
         datafiles::ViewerScreen::kKind,  // nested in the expert screen
+        datafiles::MpuScreen::kKind,
+        datafiles::UmtInitScreen::kKind,
+        datafiles::TimingDownloadScreen::kKind,
     };
     return kinds;
 }

@@ -68,7 +68,7 @@ TEST_F(DataStation, SaveLoadAndViewFromTheCommands) {
     EXPECT_EQ(profile->getString("SAVE_PATH"), tmp.path() + "/saves");
     std::vector<uint8_t> saved;
     ASSERT_TRUE(core::readWholeFile(tmp.path() + "/saves/before.dat", saved));
-    EXPECT_EQ(saved.size(), 48u + 2 * 16 + 6 * 7);  // GEOMETRY and PICTURE
+    EXPECT_EQ(saved.size(), 48u + 3 * 16 + 6 * 7 + 4 * (16 + 4 * 7));  // GEOMETRY, PICTURE, USER MODES in 4 modes
     EXPECT_EQ(protocol->memory(0x05, 0x30), 0);       // service mode left
 
     // The board exchange, then the load.
