@@ -1,5 +1,6 @@
 #include "kit/demo_station.h"
 
+#include <iterator>
 #include <vector>
 
 #include "kit/model_kit.h"
@@ -21,7 +22,39 @@ constexpr int16_t kHFrequency = 0x0300, kVFrequency = 0x0301;
 constexpr int16_t kSyncPolarity = 0x0400, kModeNumber = 0x0401, kNUser = 0x0402, kNFact = 0x0403;
 constexpr int16_t kElapsedHigh = 0x0404, kElapsedLow = 0x0405;
 constexpr int16_t kSyncKind = 0x0406, kHPolarity = 0x0407, kVPolarity = 0x0408;
+// The monitor's timing table and user modes, one value per display mode.
+constexpr int16_t kTableSync = 0x0409, kTableHPolarity = 0x040A, kTableVPolarity = 0x040B;
+constexpr int16_t kTableHFrequency = 0x040C, kTableVFrequency = 0x040D;
+constexpr int16_t kModeHSize = 0x040E, kModeHPosition = 0x040F, kModeVSize = 0x0410, kModeVPosition = 0x0411;
 } // namespace code
+
+// The per-mode registers, after the status registers at the end of the
+// last block: device byte k addresses mode k, at addresses 0x60.. that no
+// other device uses.
+void addModeTable(LinkDescription& d)
+{
+    const auto bytes = static_cast<int8_t>(d.groups.size());
+    d.groups.push_back({"MODE TABLE", 1, 0, 0, 0, 255, 0});
+    const auto words = static_cast<int8_t>(d.groups.size());
+    d.groups.push_back({"MODE FREQUENCY", 1, 4, 0, 0, 0xFFFF, 0});  // two bytes, high first
+    auto reg = [](const char* name, int8_t group, uint8_t address, int8_t write, int8_t read) {
+        kit::RegisterRecord r;
+        r.name = name;
+        r.writeFormat = write;
+        r.writeAddress = address;
+        r.readFormat = read;
+        r.readAddress = address;
+        r.group = group;
+        return r;
+    };
+    const kit::RegisterRecord added[] = {
+        reg("T_Sync", bytes, 0x60, 2, 1),   reg("T_H-Pol", bytes, 0x61, 2, 1), reg("T_V-Pol", bytes, 0x62, 2, 1),
+        reg("T_H-Freq", words, 0x64, 4, 3), reg("T_V-Freq", words, 0x66, 4, 3),
+        reg("M_H-Size", bytes, 0x68, 2, 1), reg("M_H-Pos", bytes, 0x69, 2, 1), reg("M_V-Size", bytes, 0x6A, 2, 1),
+        reg("M_V-Pos", bytes, 0x6B, 2, 1)};
+    for (const kit::RegisterRecord& r : added) d.registers.push_back(r);
+    d.blocks.back().count = static_cast<uint8_t>(d.blocks.back().count + std::size(added));
+}
 
 // Single-register commands of one ECS type (formats 1 and 2), and block
 // commands of two bytes for the frequency registers (formats 3 and 4).
@@ -112,6 +145,7 @@ LinkDescription demoLink(int ecsType)
                    reg("SyncKind", 4, 0x06),
                    reg("H-Pol", 4, 0x07),
                    reg("V-Pol", 4, 0x08)};
+    addModeTable(d);
     return d;
 }
 
@@ -119,6 +153,19 @@ struct DemoModel {
     kit::DbModel db;
     std::string chassis;
 };
+
+// Default values for the standard block's groups: GEOMETRY and PICTURE
+// (MPU_DATA 0 and 1) and the user modes (MPU_MODE 0, a little larger and
+// lower mode by mode), which are also the UMT group unless `umt` is off.
+void addMpuTables(kit::ModelFile& f, bool umt)
+{
+    f.mpuData = {kit::mpuDataRecord({120, 4, 118, 2}), kit::mpuDataRecord({80, 180})};
+    std::vector<std::vector<int16_t>> modes;
+    for (int16_t k = 0; k < 30; ++k)
+        modes.push_back({static_cast<int16_t>(120 + k), 4, static_cast<int16_t>(118 + k), static_cast<int16_t>(2 + k % 4)});
+    f.mpuMode = {kit::mpuModeRecord(modes)};
+    f.umtNumber = umt ? 1 : 0;
+}
 
 bool writeChain(const std::string& data, const DemoModel& m)
 {
@@ -132,7 +179,7 @@ bool writeChain(const std::string& data, const DemoModel& m)
     f.primeMode = 3;
     f.adjustProcedures = {"GEOMETRY", "WHITEBAL"};
     f.touchUpProcedures = {"TOUCH"};
-    f.umtNumber = 0;
+    addMpuTables(f, m.db.fileStem != "KR2100");
     return kit::writeFile(data + "/" + m.db.fileStem + ".mdl", kit::modelFile(f));
 }
 
@@ -141,7 +188,8 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
     kit::ChassisFile c;
     c.standardFile = standard;
     using namespace modeldb::chassis;
-    c.timingRegisters = {code::kSyncKind, code::kHPolarity, code::kVPolarity, code::kHFrequency, code::kVFrequency};
+    c.timingRegisters = {code::kTableSync, code::kTableHPolarity, code::kTableVPolarity, code::kTableHFrequency,
+                         code::kTableVFrequency};
     c.specialRegisters = {
         {kUserSave, code::kUserSave},       {kColorSave, code::kColorSave},   {kAudioSave, code::kAudioSave},
         {kNFact, code::kNFact},             {kAbl, code::kAbl},               {kHFrequency, code::kHFrequency},
@@ -183,7 +231,15 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
     p.name = "PICTURE";
     p.page = 1;
     p.items = {{4, 0}, {5, 0}};
-    s.groups = {g, p};
+    kit::DataGroupRecord u;
+    u.name = "USER MODES";
+    u.page = 4;
+    u.modeCount = 4;
+    u.modeLimitRegister = code::kNUser;  // the monitor's count of user modes
+    u.commitRegister = code::kUserSave;
+    u.items = {{code::kModeHSize & 0xFF, 0}, {code::kModeHPosition & 0xFF, 0}, {code::kModeVSize & 0xFF, 0},
+               {code::kModeVPosition & 0xFF, 0}};
+    s.groups = {g, p, u};
     s.linkDescriptionFile = link;
     return kit::writeFile(data + "/" + name, kit::standardFile(s));
 }
