@@ -61,6 +61,15 @@ MainWindow::MainWindow(app::Commands& commands, QWidget* parent)
 
 void MainWindow::updateCommands() {
     for (auto& [id, act] : actions_) act->setEnabled(commands_.enabled(id));
+    // "&UMT Init" and the separator before it are there only for a model that offers it.
+    QAction* umt = action(app::CommandId::UmtInit);
+    auto* menu = umt ? qobject_cast<QMenu*>(umt->parent()) : nullptr;
+    if (!menu) return;
+    const QList<QAction*> entries = menu->actions();
+    const qsizetype at = entries.indexOf(umt);
+    const bool offered = commands_.enabled(app::CommandId::UmtInit);
+    umt->setVisible(offered);
+    if (at > 0 && entries[at - 1]->isSeparator()) entries[at - 1]->setVisible(offered);
 }
 
 QAction* MainWindow::action(app::CommandId id) const {

@@ -4,6 +4,7 @@
 
 #include "gui/configuration_dialog.h"
 #include "gui/data_file_dialogs.h"
+#include "gui/download_dialog.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 
@@ -40,6 +41,9 @@ void registerScreenDialogs() {
     add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
     add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
     add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
+    add<DownloadDialog, datafiles::MpuScreen>(datafiles::MpuScreen::kKind);
+    add<DownloadDialog, datafiles::UmtInitScreen>(datafiles::UmtInitScreen::kKind);
+    add<DownloadDialog, datafiles::TimingDownloadScreen>(datafiles::TimingDownloadScreen::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

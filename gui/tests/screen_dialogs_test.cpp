@@ -10,6 +10,7 @@
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
 #include "datafiles/data_file_screen.h"
+#include "datafiles/download_screens.h"
 #include "datafiles/viewer_screen.h"
 #include "gui/gui_clock.h"
 #include "gui/screen_dialogs.h"
@@ -34,13 +35,17 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     datafiles::SaveDataScreen save(context, {});
     datafiles::LoadDataScreen load(context, {});
     datafiles::ViewerScreen viewer(context, "");
+    datafiles::MpuScreen mpu(context);
+    datafiles::UmtInitScreen umt(context);
+    datafiles::TimingDownloadScreen timing(context, datafiles::ServiceMode::Held);
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
     for (core::Screen* screen :
-         std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel, &save, &load, &viewer}) {
+         std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel, &save, &load, &viewer, &mpu,
+                                             &umt, &timing}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();
