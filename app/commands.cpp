@@ -3,11 +3,18 @@
 #include "app/configuration_screen.h"
 #include "app/data_file_commands.h"
 #include "app/generator_control_screen.h"
+#include "app/procedure_commands.h"
 #include "core/ui.h"
 #include "datafiles/download_screens.h"
 #include "datafiles/umt_init.h"
 #include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
+#include "screens/factory_preset.h"
+#include "screens/failure_screen.h"
+#include "screens/maintenance_screen.h"
+#include "procedure/procedure_lists.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace app {
 
@@ -43,6 +50,34 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
         appstate::ScreenContext c = context();
         datafiles::runTimingDownload(c, datafiles::ServiceMode::Own);
     });
+    // The service screens, enabled by the chassis record's flags. F5 and the
+    // menu open the factory preset screen directly.
+    dispatcher_.setHandler(
+        CommandId::FactoryPreset,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runFactoryPreset(c);
+        },
+        [this] { return state_.document().chassis().factoryPresetAvailable != 0; });
+    dispatcher_.setHandler(
+        CommandId::Maintenance,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runMaintenance(c);
+        },
+        [this] { return state_.document().chassis().maintenanceAvailable != 0; });
+    dispatcher_.setHandler(
+        CommandId::Failure,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runFailure(c);
+        },
+        [this] { return state_.document().chassis().failureAvailable != 0; });
+    dispatcher_.setHandler(CommandId::Procedure, [this] { openProcedureSelect(procedure::kAdjustmentList); });
+    dispatcher_.setHandler(CommandId::TouchUp, [this] { openProcedureSelect(procedure::kTouchUpList); });
+    dispatcher_.setHandler(
+        CommandId::DCnv, [this] { openProcedureSelect(procedure::kDcnvList); },
+        [this] { return procedure::hasDcnvProcedure(state_.document().data(), state_.home()); });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -71,6 +106,10 @@ const std::vector<std::string>& Commands::screenKinds() {
         datafiles::MpuScreen::kKind,
         datafiles::UmtInitScreen::kKind,
         datafiles::TimingDownloadScreen::kKind,
+        screens::FactoryPreset::kKind,
+        screens::MaintenanceScreen::kKind,
+        screens::FailureScreen::kKind,
+        procedure::ProcedureSelect::kKind,
     };
     return kinds;
 }
@@ -79,6 +118,12 @@ void Commands::openModelSelection() {
     modeldb::ModelSelection screen(state_.home(), ui_, state_);
     screen.open();
     ui_.runModal(screen);
+}
+
+void Commands::openProcedureSelect(int listKind) {
+    procedure::NoStepRunner noRunner;
+    appstate::ScreenContext c = context();
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
 }
 
 void Commands::openConfiguration() {

@@ -62,4 +62,39 @@ int LimtabLimits::checkCharNo(int32_t kind, int32_t value) { return PGLIMIT_Chec
 int LimtabLimits::checkInCharNo(int32_t value) { return PGLIMIT_CheckInCharNo(value); }
 int LimtabLimits::checkCDCNo(int32_t value) { return PGLIMIT_CheckCDCNo(value); }
 
+int LimtabLimits::check(LimitCheck which, int32_t kind, const int32_t* values) {
+    if (!values) return -41;
+    switch (which) {
+    case LimitCheck::Circle: return PGLIMIT_CheckCircle(values);
+    case LimitCheck::Line: return PGLIMIT_CheckLine(values);
+    case LimitCheck::Dot: return PGLIMIT_CheckDot(values);
+    case LimitCheck::Rect: return PGLIMIT_CheckRect(values);
+    case LimitCheck::Triangle: return PGLIMIT_CheckTriangle(values);
+    case LimitCheck::Ellipse: return PGLIMIT_CheckEllipse(values);
+    case LimitCheck::BitBlt: return PGLIMIT_CheckBitBlt(values);
+    case LimitCheck::G8Color: return PGLIMIT_CheckG8Color(values[0]);
+    case LimitCheck::HighProgNo: return PGLIMIT_CheckHighProgNo(values[0]);
+    case LimitCheck::CDCNo: return PGLIMIT_CheckCDCNo(values[0]);
+    case LimitCheck::GroupNo: return PGLIMIT_CheckGroupNo(kind, values[0]);
+    case LimitCheck::VbmNo: return PGLIMIT_CheckVbmNo(kind, values[0]);
+    case LimitCheck::OptPtnNo: return PGLIMIT_CheckOptPtnNo(kind, values[0]);
+    }
+    return -41;
+}
+
+int LimtabLimits::maximum(LimitMax which, int32_t kind, int32_t& max) {
+    int32_t hi = 0, lo = 0;
+    int r = -41;
+    switch (which) {
+    case LimitMax::GroupProgCnt: r = PGLIMIT_GetGroupProgCnt(kind, &hi, &lo); break;
+    case LimitMax::ProgNameLen: r = PGLIMIT_GetProgNameLen(kind, &hi, &lo); break;
+    case LimitMax::GroupNameLen: r = PGLIMIT_GetGroupNameLen(kind, &hi, &lo); break;
+    case LimitMax::VBMNameLen: r = PGLIMIT_GetVBMNameLen(kind, &hi, &lo); break;
+    case LimitMax::OptPtnNameLen: r = PGLIMIT_GetOptPtnNameLen(kind, &hi, &lo); break;
+    case LimitMax::CDCNameLen: r = PGLIMIT_GetCDCNameLen(&hi, &lo); break;
+    }
+    if (r == 0) max = hi;
+    return r;
+}
+
 } // namespace genlink

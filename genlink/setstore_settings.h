@@ -37,6 +37,8 @@ public:
     int checkCharNo(int32_t kind, int32_t value) override;
     int checkInCharNo(int32_t value) override;
     int checkCDCNo(int32_t value) override;
+    int check(LimitCheck which, int32_t kind, const int32_t* values) override;
+    int maximum(LimitMax which, int32_t kind, int32_t& max) override;
 };
 
 } // namespace genlink

@@ -59,6 +59,18 @@ public:
     virtual int writeProcessCancel(int32_t cancel) = 0;
 };
 
+// The limit checks of the drawing, memory and group commands: record checks
+// take the values in field order, the others one value; those marked by kind
+// use the memory kind's section.
+enum class LimitCheck {
+    Circle, Line, Dot, Rect, Triangle, Ellipse, BitBlt, G8Color,  // records and one value
+    HighProgNo, CDCNo,                                           // one value
+    GroupNo, VbmNo, OptPtnNo,                                    // one value by kind
+};
+
+// Maximums read from the limit tables: by kind, except the CDC name length.
+enum class LimitMax { GroupProgCnt, ProgNameLen, GroupNameLen, VBMNameLen, OptPtnNameLen, CDCNameLen };
+
 // The limit tables genlink loads at open, and the checks the commands make.
 // Each check returns 0 when the value passes.
 class Limits {
@@ -70,6 +82,9 @@ public:
     virtual int checkCharNo(int32_t kind, int32_t value) = 0;
     virtual int checkInCharNo(int32_t value) = 0;
     virtual int checkCDCNo(int32_t value) = 0;
+    virtual int check(LimitCheck which, int32_t kind, const int32_t* values) = 0;
+    // 0 and the maximum, or -41.
+    virtual int maximum(LimitMax which, int32_t kind, int32_t& max) = 0;
 };
 
 } // namespace genlink

@@ -7,6 +7,8 @@
 #include "gui/download_dialog.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
+#include "gui/service_screen_dialogs.h"
+#include "gui/procedure_select_dialog.h"
 
 namespace gui {
 
@@ -44,6 +46,10 @@ void registerScreenDialogs() {
     add<DownloadDialog, datafiles::MpuScreen>(datafiles::MpuScreen::kKind);
     add<DownloadDialog, datafiles::UmtInitScreen>(datafiles::UmtInitScreen::kKind);
     add<DownloadDialog, datafiles::TimingDownloadScreen>(datafiles::TimingDownloadScreen::kKind);
+    add<FactoryPresetDialog, screens::FactoryPreset>(screens::FactoryPreset::kKind);
+    add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
+    add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
+    add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

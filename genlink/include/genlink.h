@@ -200,6 +200,210 @@ GENLINK_API int32_t PG_SetPtnSignOff(const uint8_t* codes, int32_t count);
 GENLINK_API int32_t PG_SetUserCharacter(int32_t code, const uint8_t* glyph);
 GENLINK_API int32_t PG_GetUserCharacter(int32_t code, uint8_t* glyph);
 
+/* Drawing and display.
+ * Numbers travel as decimal text. Coordinates and sizes are checked against
+ * the limit tables (limtab) before anything is sent: circles, lines, dots,
+ * rectangles (boxes, windows), triangles, ellipses, block transfers and 8-bit
+ * colour indexes 0..255; a refused value gives GENLINK_BAD_ARGUMENT. Values
+ * sent as fixed digits (colours and cursor values) must fit their digits:
+ * one digit 0..9, three 0..999, four 0..9999. Flags are 0 or 1. */
+GENLINK_API int32_t PG_CRTon(void);
+GENLINK_API int32_t PG_CRToff(void);
+GENLINK_API int32_t PG_ClrAllPlane(void);
+GENLINK_API int32_t PG_ClrColPlane(void);
+GENLINK_API int32_t PG_ClrGPlane(void);
+/* The one-bit graphics plane. */
+GENLINK_API int32_t PG_DrawCircle(int32_t x, int32_t y, int32_t radius);
+GENLINK_API int32_t PG_ClrCircle(int32_t x, int32_t y, int32_t radius);
+GENLINK_API int32_t PG_FillCircle(int32_t x, int32_t y, int32_t radius);
+GENLINK_API int32_t PG_EraseCircle(int32_t x, int32_t y, int32_t radius);
+GENLINK_API int32_t PG_DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_ClrLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_DrawDot(int32_t x, int32_t y);
+GENLINK_API int32_t PG_ClrDot(int32_t x, int32_t y);
+GENLINK_API int32_t PG_DrawBoxPaint(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_ClrBoxPaint(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_DrawWindow(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_ClrWindow(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_DrawRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_ClrRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
+GENLINK_API int32_t PG_FillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3);
+GENLINK_API int32_t PG_EraseTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3);
+GENLINK_API int32_t PG_DrawEllipse(int32_t x, int32_t y, int32_t xRadius, int32_t yRadius);
+GENLINK_API int32_t PG_ClrEllipse(int32_t x, int32_t y, int32_t xRadius, int32_t yRadius);
+GENLINK_API int32_t PG_FillEllipse(int32_t x, int32_t y, int32_t xRadius, int32_t yRadius);
+GENLINK_API int32_t PG_EraseEllipse(int32_t x, int32_t y, int32_t xRadius, int32_t yRadius);
+/* Block transfer: a1..a6 are checked in this order and sent as a3..a6, a1, a2. */
+GENLINK_API int32_t PG_G1BitBlt(int32_t a1, int32_t a2, int32_t a3, int32_t a4, int32_t a5, int32_t a6);
+/* The 8-bit plane: the last argument is the colour index. */
+GENLINK_API int32_t PG_G8DrawCircle(int32_t x, int32_t y, int32_t radius, int32_t color);
+GENLINK_API int32_t PG_G8FillCircle(int32_t x, int32_t y, int32_t radius, int32_t color);
+GENLINK_API int32_t PG_G8DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color);
+GENLINK_API int32_t PG_G8DrawDot(int32_t x, int32_t y, int32_t color);
+GENLINK_API int32_t PG_G8FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color);
+GENLINK_API int32_t PG_G8DrawRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color);
+GENLINK_API int32_t PG_G8FillTriangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t x3, int32_t y3,
+                                      int32_t color);
+GENLINK_API int32_t PG_G8DrawEllipse(int32_t x, int32_t y, int32_t xRadius, int32_t yRadius, int32_t color);
+GENLINK_API int32_t PG_G8FillEllipse(int32_t x, int32_t y, int32_t xRadius, int32_t yRadius, int32_t color);
+GENLINK_API int32_t PG_G8BitBlt(int32_t a1, int32_t a2, int32_t a3, int32_t a4, int32_t a5, int32_t a6);
+GENLINK_API int32_t PG_G8Color(int32_t value);
+GENLINK_API int32_t PG_G8DispMode(int32_t value);
+GENLINK_API int32_t PG_G8Color2(int32_t color1, int32_t color2, int32_t color3, int32_t color4);
+GENLINK_API int32_t PG_IncDirectDisp(void);
+GENLINK_API int32_t PG_DecDirectDisp(void);
+/* Six sign-on flags; the letters ^ _ ` e f g of those set to 1 are sent. */
+GENLINK_API int32_t PG_SignOnOff(int32_t f1, int32_t f2, int32_t f3, int32_t f4, int32_t f5, int32_t f6);
+GENLINK_API int32_t PG_SyncOnOff(int32_t f1, int32_t f2, int32_t f3);
+/* Text in character code 0..5 at a dot position; the text is not empty and
+ * holds neither ETX (0x03) nor ETB (0x17). */
+GENLINK_API int32_t PG_DrawCharacter(int32_t code, int32_t x, int32_t y, const char* text);
+/* 256 entries of three values 0..999. */
+GENLINK_API int32_t PG_SetColorPlane(const int32_t* table);
+/* Three values 0..999. */
+GENLINK_API int32_t PG_SetWindowColor(const int32_t* rgb);
+GENLINK_API int32_t PG_SetGraphicColor(const int32_t* rgb);
+GENLINK_API int32_t PG_GetGPlaneDispSize(int32_t* width, int32_t* height);
+/* The cursor: position 0..9999 each, single values 0..9, colours 0..999. */
+GENLINK_API int32_t PG_MoveCur(int32_t x, int32_t y);
+GENLINK_API int32_t PG_ChangeCurFormat(int32_t value);
+GENLINK_API int32_t PG_ChangeCurFlicker(int32_t value);
+GENLINK_API int32_t PG_ChangeCurPosDisp(int32_t value);
+GENLINK_API int32_t PG_ChangeCurColor(int32_t red, int32_t green, int32_t blue);
+GENLINK_API int32_t PG_ChangeCurBackColor(int32_t red, int32_t green, int32_t blue);
+
+/* Memory, groups and configuration.
+ * Program numbers follow the rules above (a setter accepts 0 and programs of
+ * the memory; a getter or run command also built-in programs, not 0);
+ * PG_ProgEnable accepts programs of the memory only. Group, bitmap-slot,
+ * option-pattern, high-speed program and CDC numbers are checked against the
+ * limit tables; numbers sent as fixed digits must fit them (a program number
+ * in the memory kind's width, a group of PG_SetGroup in one digit, a slot in
+ * two). Names are cut to their field (PG_: 8 characters, PG406_: 15, both
+ * padded with blanks) or to the limit table's maximum for their kind of name
+ * (PG4_ program names also to 16); a name holds neither ETX nor ETB. Name
+ * buffers hold the field plus the terminator (9 and 16 bytes), or the
+ * maximum plus one (21 for every model's tables; PG4_GetProgName 17).
+ * A getter fills its outputs only after a good exchange. */
+GENLINK_API int32_t PG_ProgEnable(int32_t program, int32_t flag);
+GENLINK_API int32_t PG_GetProgEnable(int32_t program, int32_t* flag);
+GENLINK_API int32_t PG_SetProgName(int32_t program, const char* name);
+/* The 8 characters as received, terminated. */
+GENLINK_API int32_t PG_GetProgName(int32_t program, char* name);
+/* Groups 1..9 of 20 program numbers (0 and numbers that fit the width). */
+GENLINK_API int32_t PG_SetGroup(int32_t group, const int32_t* programs);
+GENLINK_API int32_t PG_GetGroup(int32_t group, int32_t* programs);
+GENLINK_API int32_t PG_SetHighProg(int32_t program1, int32_t program2, int32_t program3, int32_t program4);
+GENLINK_API int32_t PG_ExeHighProg(int32_t number);
+/* Seven words: word 0 0..999, words 1..6 program numbers. A reply of 21
+ * characters carries three-digit program numbers, a shorter one two. */
+GENLINK_API int32_t PG_SetAutoDisp(const int32_t* record);
+GENLINK_API int32_t PG_GetAutoDisp(int32_t* record);
+/* One digit other than 2 (the wire form of the query). */
+GENLINK_API int32_t PG_SetAnaDigiMode(int32_t mode);
+GENLINK_API int32_t PG_GetAnaDigiMode(int32_t* mode);
+GENLINK_API int32_t PG_GetPGID(uint8_t* id);
+/* 64 bitmap slots of 5 words; 128 option patterns of 2 words. */
+GENLINK_API int32_t PG_GetVBMSts(int32_t* records);
+GENLINK_API int32_t PG_GetOptPtnSts(int32_t* records);
+/* Image records: colour tables are 256 entries of 4 bytes (red, green, blue,
+ * unused; read back 0). A getter reports the full length the generator sent;
+ * when that exceeds the capacity it answers GENLINK_REPLY_TOO_LONG with the
+ * header, the colour table and the image bytes that fitted.
+ * Graphic patterns: header[0] a byte of the record's header, header[1] the
+ * colour-table flag (0 sends an all-zero table; colors may then be null);
+ * slots pass the option-pattern check and travel in two digits. */
+GENLINK_API int32_t PG_SetGpcPtn(int32_t slot, const int32_t* header, const uint8_t* colors, const uint8_t* image,
+                                 int32_t length);
+GENLINK_API int32_t PG_GetGpcPtn(int32_t slot, int32_t* header, uint8_t* colors, uint8_t* image, int32_t capacity,
+                                 int32_t* length);
+/* Monitor identification data: count 1..999 bytes from address 0..0xFFFF;
+ * the selector's low byte is sent as it is and may be neither STX nor ETX. */
+GENLINK_API int32_t PG_GetDDC1(int32_t selector, int32_t address, int32_t count, uint8_t* buffer);
+GENLINK_API int32_t PG_GetDDC2B(int32_t selector, int32_t address, int32_t count, uint8_t* buffer);
+GENLINK_API int32_t PG_SetDDC2B(int32_t selector, int32_t address, int32_t count, const uint8_t* bytes);
+/* CDC records of nine values 0..99999. */
+GENLINK_API int32_t PG_SetCDC(int32_t number, const int32_t* record);
+GENLINK_API int32_t PG_GetCDC(int32_t number, int32_t* record);
+GENLINK_API int32_t PG_SetCDCName(int32_t number, const char* name);
+GENLINK_API int32_t PG_GetCDCName(int32_t number, char* name);
+/* Configuration: eight words, word 2 0..99, the others 0..9. */
+GENLINK_API int32_t PG3_SetConfig(const int32_t* record);
+GENLINK_API int32_t PG3_GetConfig(int32_t* record);
+GENLINK_API int32_t PG3_SetDevice(int32_t device);
+GENLINK_API int32_t PG3_GetDevice(int32_t* first, int32_t* second);
+GENLINK_API int32_t PG3_MemCardFormat(void);
+GENLINK_API int32_t PG3_SetProgName(int32_t program, int32_t flag1, int32_t flag2, const char* name);
+GENLINK_API int32_t PG3_GetProgName(int32_t program, int32_t* flag1, int32_t* flag2, char* name);
+/* Group lists: two numbers 0..999 per program of a group; count is the
+ * group's program count (the limit tables' maximum) or twice it, and the
+ * array holds twice that many numbers either way. */
+GENLINK_API int32_t PG3_SetGroup(int32_t group, const int32_t* pairs, int32_t count);
+GENLINK_API int32_t PG3_GetGroup(int32_t group, int32_t* pairs, int32_t count);
+GENLINK_API int32_t PG3_SetGroupName(int32_t group, const char* name);
+GENLINK_API int32_t PG3_GetGroupName(int32_t group, char* name);
+/* Bitmaps of width x height bytes, each side 1..65535. */
+GENLINK_API int32_t PG3_SetVBM(int32_t slot, const uint8_t* colors, const uint8_t* image, int32_t width,
+                               int32_t height);
+GENLINK_API int32_t PG3_GetVBM(int32_t slot, uint8_t* colors, uint8_t* image, int32_t capacity, int32_t* width,
+                               int32_t* height);
+GENLINK_API int32_t PG3_DelVBM(int32_t slot);
+GENLINK_API int32_t PG3_DelAllVBM(void);
+GENLINK_API int32_t PG3_SetVBMName(int32_t slot, const char* name);
+GENLINK_API int32_t PG3_GetVBMName(int32_t slot, char* name);
+GENLINK_API int32_t PG3_GetVBMSize(int32_t slot, int32_t* size);
+/* Option patterns: the caller's record bytes as they are. */
+GENLINK_API int32_t PG3_SetOptPtn(int32_t number, const uint8_t* bytes, int32_t length);
+GENLINK_API int32_t PG3_GetOptPtn(int32_t number, uint8_t* bytes, int32_t capacity, int32_t* length);
+GENLINK_API int32_t PG3_DelOptPtn(int32_t number);
+GENLINK_API int32_t PG3_DelAllOptPtn(void);
+GENLINK_API int32_t PG3_SetOptPtnName(int32_t number, const char* name);
+GENLINK_API int32_t PG3_GetOptPtnName(int32_t number, char* name);
+GENLINK_API int32_t PG3_GetOptPtnSize(int32_t number, int32_t* size);
+GENLINK_API int32_t PG4_SetGroup(int32_t group, const int32_t* pairs, int32_t count);
+GENLINK_API int32_t PG4_GetGroup(int32_t group, int32_t* pairs, int32_t count);
+GENLINK_API int32_t PG4_SetProgName(int32_t program, const char* name);
+GENLINK_API int32_t PG4_GetProgName(int32_t program, char* name);
+GENLINK_API int32_t PG4_SetVBM(int32_t slot, const uint8_t* colors, const uint8_t* image, int32_t width,
+                               int32_t height);
+GENLINK_API int32_t PG4_GetVBM(int32_t slot, uint8_t* colors, uint8_t* image, int32_t capacity, int32_t* width,
+                               int32_t* height);
+
+/* The 406 model. Names of 15 characters come back without trailing blanks. */
+typedef struct {
+    char name[16];
+    int32_t value[8];
+} PG406_PROGLIST;
+typedef struct {
+    char name[16];
+    char name2[16];
+    int32_t value[7];
+} PG406_INPROGLIST;
+
+GENLINK_API int32_t PG406_SetGroupName(int32_t group, const char* name);
+GENLINK_API int32_t PG406_GetGroupName(int32_t group, char* name);
+GENLINK_API int32_t PG406_GetDSW(uint8_t* dsw);
+GENLINK_API int32_t PG406_ExeProgramByStatus(int32_t program, int32_t status);
+GENLINK_API int32_t PG406_GetProgList(int32_t program, PG406_PROGLIST* entry);
+/* 160 entries. */
+GENLINK_API int32_t PG406_GetAllProgList(PG406_PROGLIST* entries);
+/* 100 entries. */
+GENLINK_API int32_t PG406_GetAllInProgList(PG406_INPROGLIST* entries);
+/* 65536 bytes. */
+GENLINK_API int32_t PG406_SetPanelRom(const uint8_t* rom);
+GENLINK_API int32_t PG406_GetPanelRom(uint8_t* rom);
+/* 25 names, or 50 when bit 2 of the DIP switches is set; names holds 50 of
+ * 16 bytes. */
+GENLINK_API int32_t PG406_GetAllGroupName(char* names, int32_t* count);
+GENLINK_API int32_t PG406_SetProgName(int32_t program, int32_t flag1, int32_t flag2, const char* name);
+GENLINK_API int32_t PG406_GetProgName(int32_t program, int32_t* flag1, int32_t* flag2, char* name);
+/* count is the group's program count (the limit tables' maximum); numbers 0..999. */
+GENLINK_API int32_t PG406_SetGroup(int32_t group, const int32_t* programs, int32_t count);
+GENLINK_API int32_t PG406_GetGroup(int32_t group, int32_t* programs, int32_t count);
+/* first 0..999, second 0..99. */
+GENLINK_API int32_t PG406_SetAutoDisp(int32_t first, int32_t second);
+GENLINK_API int32_t PG406_GetAutoDisp(int32_t* first, int32_t* second);
+
 #ifdef __cplusplus
 }
 #endif

@@ -2,80 +2,10 @@
  * work over the three transports against the simulated generator running on
  * a pseudo-terminal (PATGEN_SIM). */
 #define _GNU_SOURCE
-#include <signal.h>
-#include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-#include <sys/types.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "genlink.h"
 #include "limtab.h"
 #include "setstore.h"
-
-static int failures = 0;
-static char folder[256];
-
-#define EXPECT(cond)                                                    \
-    do {                                                                \
-        if (!(cond)) {                                                  \
-            fprintf(stderr, "%s:%d: failed: %s\n", __FILE__, __LINE__, #cond); \
-            ++failures;                                                 \
-        }                                                               \
-    } while (0)
-
-#define EXPECT_WORD(call, word)                                                            \
-    do {                                                                                   \
-        int32_t got_ = (call);                                                             \
-        if (got_ != (word)) {                                                              \
-            fprintf(stderr, "%s:%d: %s gave 0x%X, not 0x%X\n", __FILE__, __LINE__, #call,  \
-                    (unsigned)got_, (unsigned)(word));                                     \
-            ++failures;                                                                    \
-        }                                                                                  \
-    } while (0)
-
-struct Sim {
-    pid_t pid;
-    char path[256];
-};
-
-/* Starts the simulator and reads the terminal's path from its first line. */
-static int startSim(struct Sim* sim, const char* option, const char* value) {
-    int out[2];
-    if (pipe(out) != 0) return 0;
-    sim->pid = fork();
-    if (sim->pid == 0) {
-        dup2(out[1], 1);
-        close(out[0]);
-        close(out[1]);
-        if (option)
-            execl(PATGEN_SIM, PATGEN_SIM, option, value, (char*)NULL);
-        else
-            execl(PATGEN_SIM, PATGEN_SIM, (char*)NULL);
-        _exit(127);
-    }
-    close(out[1]);
-    FILE* in = fdopen(out[0], "r");
-    int ok = in && fgets(sim->path, sizeof sim->path, in) != NULL;
-    if (in) fclose(in);
-    if (ok) sim->path[strcspn(sim->path, "\n")] = 0;
-    return ok;
-}
-
-static void stopSim(struct Sim* sim) {
-    kill(sim->pid, SIGTERM);
-    waitpid(sim->pid, NULL, 0);
-}
-
-static void mapCom3(const char* device) {
-    char map[300];
-    snprintf(map, sizeof map, "%s/comports.ini", folder);
-    FILE* f = fopen(map, "w");
-    fprintf(f, "[COM]\nCOM3=%s\n", device);
-    fclose(f);
-    setenv("COMPORTS", map, 1);
-}
+#include "c_test_support.h"
 
 /* Programs, groups and selections set and read back on an open link. */
 static void programRoundTrips(void) {
@@ -117,13 +47,7 @@ static void programRoundTrips(void) {
 }
 
 int main(void) {
-    char instance[64];
-    snprintf(folder, sizeof folder, "/tmp/genlink-c-XXXXXX");
-    if (!mkdtemp(folder)) return 1;
-    snprintf(instance, sizeof instance, "genlink-c-%d", (int)getpid());
-    setenv("XDG_CONFIG_HOME", folder, 1);
-    setenv("SETSTORE_INSTANCE", instance, 1);
-    setenv("GENLINK_INSTANCE", instance, 1);
+    if (!privateSettings("genlink-c")) return 1;
 
     EXPECT(GENLINK_CODE(0xFFD7) == GENLINK_BAD_ARGUMENT);
     EXPECT_WORD(PG_SelectTransWay(3), 0xFFD7);
@@ -142,7 +66,7 @@ int main(void) {
 
     struct Sim sim;
     if (!startSim(&sim, NULL, NULL)) {
-        fprintf(stderr, "cannot start %s\n", PATGEN_SIM);
+        fprintf(stderr, "cannot start the simulator %s\n", simProgram() ? simProgram() : "(none)");
         return 1;
     }
     mapCom3(sim.path);
@@ -181,10 +105,5 @@ int main(void) {
         ++failures;
     }
     REG_Terminate();
-
-    char cleanup[300];
-    snprintf(cleanup, sizeof cleanup, "rm -rf %s", folder);
-    if (system(cleanup) != 0) ++failures;
-    if (failures) fprintf(stderr, "%d failures\n", failures);
-    return failures ? 1 : 0;
+    return finish();
 }

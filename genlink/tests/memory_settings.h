@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "genlink/settings.h"
+#include "limtab/limit_tables.h"
 
 namespace genlink::testing {
 
@@ -70,6 +71,40 @@ public:
     int checkCharNo(int32_t, int32_t v) override { return v >= 224 && v <= 239 ? 0 : -41; }
     int checkInCharNo(int32_t v) override { return v >= 240 && v <= 255 ? 0 : -41; }
     int checkCDCNo(int32_t v) override { return v >= 0 && v <= 7 ? 0 : -41; }
+
+    // Every other check and maximum comes from the real tables of a model.
+    explicit CountingLimits(char model = 'C') { tables.fill(model); }
+    int check(LimitCheck which, int32_t kind, const int32_t* values) override {
+        ++checks;
+        using limtab::Section;
+        switch (which) {
+        case LimitCheck::Circle: return tables.check(Section::Circle, kind, values);
+        case LimitCheck::Line: return tables.check(Section::Line, kind, values);
+        case LimitCheck::Dot: return tables.check(Section::Dot, kind, values);
+        case LimitCheck::Rect: return tables.check(Section::Rect, kind, values);
+        case LimitCheck::Triangle: return tables.check(Section::Triangle, kind, values);
+        case LimitCheck::Ellipse: return tables.check(Section::Ellipse, kind, values);
+        case LimitCheck::BitBlt: return tables.check(Section::BitBlt, kind, values);
+        case LimitCheck::G8Color: return tables.check(Section::G8Color, kind, values);
+        case LimitCheck::HighProgNo: return tables.check(Section::HighProgNo, kind, values);
+        case LimitCheck::CDCNo: return checkCDCNo(*values);
+        case LimitCheck::GroupNo: return tables.check(Section::GroupNo, kind, values);
+        case LimitCheck::VbmNo: return tables.check(Section::VbmNo, kind, values);
+        case LimitCheck::OptPtnNo: return tables.check(Section::OptPtnNo, kind, values);
+        }
+        return -41;
+    }
+    int maximum(LimitMax which, int32_t kind, int32_t& max) override {
+        using limtab::Section;
+        const Section sections[] = {Section::GroupProgCnt, Section::ProgNameLen,   Section::GroupNameLen,
+                                    Section::VBMNameLen,   Section::OptPtnNameLen, Section::CDCNameLen};
+        int32_t hi = 0, lo = 0;
+        const int r = tables.get(sections[static_cast<int>(which)], kind, &hi, &lo);
+        if (r == 0) max = hi;
+        return r;
+    }
+    int checks = 0;
+    limtab::LimitTables tables;
 };
 
 } // namespace genlink::testing

@@ -17,6 +17,11 @@
 #include "modeldb/model_selection.h"
 #include "platform/pseudo_terminal.h"
 #include "platform/serial_port.h"
+#include "screens/factory_preset.h"
+#include "screens/failure_screen.h"
+#include "screens/maintenance_screen.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace {
 
@@ -38,14 +43,21 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     datafiles::MpuScreen mpu(context);
     datafiles::UmtInitScreen umt(context);
     datafiles::TimingDownloadScreen timing(context, datafiles::ServiceMode::Held);
+    // The service screens render before they open (the station's monitor
+    // port leads nowhere).
+    screens::FactoryPreset preset(context);
+    screens::MaintenanceScreen maintenance(context);
+    screens::FailureScreen failure(context);
+    procedure::NoStepRunner runner;
+    procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
-    for (core::Screen* screen :
-         std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel, &save, &load, &viewer, &mpu,
-                                             &umt, &timing}) {
+    for (core::Screen* screen : std::initializer_list<core::Screen*>{
+             &selection, &configuration, &control, &panel, &save, &load, &viewer, &mpu, &umt, &timing, &preset,
+             &maintenance, &failure, &procedures}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();

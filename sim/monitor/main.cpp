@@ -7,7 +7,9 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "sim/monitor/monitor_behaviour.h"
 #include "sim/monitor/sim_monitor.h"
 
 namespace {
@@ -21,10 +23,13 @@ void usage() {
                  "usage: pelaro-monitor-sim --link FILE [--type 1|2] [--delay MS] [--silent]\n"
                  "                          [--memory DEVICE:ADDRESS=VALUE]... [--path-file FILE]\n"
                  "                          [--baud RATE] [--refuse CODE]...\n"
+                 "                          [--timing-file FILE] [--status CODES] [--mode HKHZ/VHZ]...\n"
+                 "                          [--register CODE=VALUE]... [--self-clearing CODE]...\n"
                  "Serves the model's link description on a pseudo-terminal and prints its path.\n"
                  "--baud holds every answer back by the wire time of its command and itself\n"
                  "(ten bit times a byte); --refuse refuses reads and writes of a register\n"
-                 "(its code, e.g. 0x0105): ECS type 2 answers error 03, type 1 stays silent.\n");
+                 "(its code, e.g. 0x0105): ECS type 2 answers error 03, type 1 stays silent.\n%s",
+                 sim::MonitorBehaviour::usage());
 }
 
 bool parseMemory(const char* text, int& device, int& address, int& value) {
@@ -41,7 +46,7 @@ bool parseMemory(const char* text, int& device, int& address, int& value) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string linkPath, pathFile;
+    std::string linkPath, pathFile, error;
     int type = 2;
     long delay = 0;
     bool silent = false;
@@ -51,6 +56,7 @@ int main(int argc, char** argv) {
     std::vector<Poke> pokes;
     long baud = 0;
     std::vector<uint16_t> refused;
+    sim::MonitorBehaviour behaviour;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -81,6 +87,14 @@ int main(int argc, char** argv) {
                 return 2;
             }
             pokes.push_back(p);
+        } else if (const auto taken = hasValue ? behaviour.take(a, argv[i + 1], &error)
+                                               : sim::MonitorBehaviour::Take::NotMine;
+                   taken != sim::MonitorBehaviour::Take::NotMine) {
+            if (taken == sim::MonitorBehaviour::Take::Bad) {
+                std::fprintf(stderr, "pelaro-monitor-sim: %s\n", error.c_str());
+                return 2;
+            }
+            ++i;
         } else if (a == "--help" || a == "-h") {
             usage();
             return 0;
@@ -94,7 +108,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     sim::LinkTables tables;
-    std::string error;
     if (!sim::readLinkFile(linkPath, tables, &error)) {
         std::fprintf(stderr, "pelaro-monitor-sim: %s: %s\n", linkPath.c_str(), error.c_str());
         return 1;
@@ -108,6 +121,7 @@ int main(int argc, char** argv) {
     for (const Poke& p : pokes)
         protocol->setMemory(static_cast<uint8_t>(p.device), static_cast<uint8_t>(p.address),
                             static_cast<uint8_t>(p.value));
+    behaviour.applyTo(*protocol);
 
     sim::MonitorPtyServer server(protocol);
     server.setBaud(static_cast<int>(baud));

@@ -28,7 +28,31 @@ size_t overhead(Form form) { return form == Form::Dle ? 3 : 2; }
 
 } // namespace
 
-void PatgenCore::addCommand(const CommandEntry& entry) { specs_[entry.code] = entry; }
+void PatgenCore::addCommand(const CommandEntry& entry) {
+    if (entry.accepts) {
+        variants_[entry.code].push_back(entry);
+        return;
+    }
+    specs_[entry.code] = entry;
+}
+
+const CommandEntry* PatgenCore::entryFor(uint8_t code, const std::string& payload) const {
+    auto variants = variants_.find(code);
+    if (variants != variants_.end())
+        for (const CommandEntry& e : variants->second)
+            if (e.accepts(payload)) return &e;
+    auto it = specs_.find(code);
+    return it == specs_.end() ? nullptr : &it->second;
+}
+
+void PatgenCore::addFigure(Figure figure) {
+    figures_.push_back(std::move(figure));
+    if (onFigure) onFigure(figures_.back());
+}
+
+void PatgenCore::clearFigures(const std::string& planes) {
+    std::erase_if(figures_, [&](const Figure& f) { return planes.find(f.plane) != std::string::npos; });
+}
 
 void PatgenCore::setItem(const std::string& store, const std::string& key, Bytes data) {
     items_[itemKey(store, key)] = std::move(data);
@@ -37,6 +61,13 @@ void PatgenCore::setItem(const std::string& store, const std::string& key, Bytes
 const Bytes* PatgenCore::item(const std::string& store, const std::string& key) const {
     auto it = items_.find(itemKey(store, key));
     return it == items_.end() ? nullptr : &it->second;
+}
+
+void PatgenCore::eraseStores(const std::vector<std::string>& stores) {
+    std::erase_if(items_, [&](const auto& item) {
+        return std::any_of(stores.begin(), stores.end(),
+                           [&](const std::string& s) { return item.first.rfind(s + ":", 0) == 0; });
+    });
 }
 
 void PatgenCore::reset() {
@@ -111,14 +142,36 @@ void PatgenCore::command(Bytes& out) {
         faults_.errorNumber = -1;
         return;
     }
-    auto it = specs_.find(code);
-    if (it == specs_.end()) return append(out, errorFrame(kUnknownCommand));
-    const CommandEntry& entry = it->second;
-    key_ = itemKey(entry.store, payload.substr(0, entry.keyChars));
-    if (entry.freeLength && (entry.kind == Kind::Up || entry.kind == Kind::DirectUp) && !items_.count(key_))
+    const CommandEntry* found = entryFor(code, payload);
+    if (!found) return append(out, errorFrame(kUnknownCommand));
+    const CommandEntry& entry = *found;
+    const size_t keyStart = std::min(entry.keyStart, payload.size());
+    key_ = itemKey(entry.store, payload.substr(keyStart, entry.keyChars));
+    payload_ = payload;
+    const bool sends = entry.kind == Kind::Up || entry.kind == Kind::DirectUp || entry.kind == Kind::SummedUp ||
+                       entry.kind == Kind::Reply;
+    std::optional<Bytes> sourced;
+    if (sends && entry.source) {
+        sourced = entry.source(*this, payload);
+        if (!sourced) return append(out, errorFrame(kNoItem));
+    } else if (sends && entry.freeLength && entry.kind != Kind::Reply && !items_.count(key_)) {
         return append(out, errorFrame(kNoItem));
+    }
     switch (entry.kind) {
-    case Kind::Cmd: out.push_back(ACK); break;
+    case Kind::Cmd: {
+        if (entry.sink) {
+            const int refused = entry.sink(*this, payload, {});
+            if (refused) return append(out, errorFrame(refused));
+        }
+        if (entry.storesPayload) {
+            const std::string rest =
+                entry.keyChars == std::string::npos ? std::string() : payload.substr(std::min(keyStart + entry.keyChars, payload.size()));
+            items_[key_] = Bytes(rest.begin(), rest.end());
+            if (onStored) onStored(key_, items_[key_]);
+        }
+        out.push_back(ACK);
+        break;
+    }
     case Kind::Down:
     case Kind::SummedDown:
         out.push_back(ACK);
@@ -127,16 +180,17 @@ void PatgenCore::command(Bytes& out) {
     case Kind::Up:
     case Kind::SummedUp:
         out.push_back(ACK);
-        startUp(entry, payload, out);
+        startUp(entry, payload, out, sourced);
         break;
-    case Kind::DirectUp: startUp(entry, payload, out); break;
+    case Kind::DirectUp: startUp(entry, payload, out, sourced); break;
     case Kind::Reply: {
         out.push_back(ACK);
         auto item = items_.find(key_);
         lastSent_ = {STX};
         if (entry.replyDle) lastSent_.push_back(DLE);
-        if (item != items_.end())
-            for (uint8_t c : item->second)
+        const Bytes* text = sourced ? &*sourced : item != items_.end() ? &item->second : nullptr;
+        if (text)
+            for (uint8_t c : *text)
                 if (c != ETX) lastSent_.push_back(c);
         lastSent_.push_back(ETX);
         append(out, lastSent_);
@@ -173,8 +227,12 @@ void PatgenCore::blockDone(bool good, Bytes& out) {
 }
 
 void PatgenCore::store() {
-    items_[key_] = data_;
     state_ = State::Idle;
+    if (spec_->sink) {
+        spec_->sink(*this, payload_, data_);
+        return;
+    }
+    items_[key_] = data_;
     if (onStored) onStored(key_, data_);
 }
 
@@ -235,10 +293,11 @@ void PatgenCore::summedByte(uint8_t b, Bytes& out) {
     }
 }
 
-void PatgenCore::startUp(const CommandEntry& entry, const std::string& payload, Bytes& out) {
+void PatgenCore::startUp(const CommandEntry& entry, const std::string& payload, Bytes& out,
+                         const std::optional<Bytes>& sourced) {
     spec_ = &entry;
     auto it = items_.find(key_);
-    data_ = it == items_.end() ? Bytes{} : it->second;
+    data_ = sourced ? *sourced : it == items_.end() ? Bytes{} : it->second;
     if (entry.kind != Kind::SummedUp && !entry.freeLength)
         data_.resize(entry.lengthFromPayload ? entry.lengthFromPayload(payload) : entry.dataLength, 0);
     offset_ = 0;

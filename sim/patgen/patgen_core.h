@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ using Bytes = std::vector<uint8_t>;
 enum class Kind { Cmd, Down, Up, DirectUp, Reply, SummedDown, SummedUp };
 enum class Form { Dle, Plain };
 
+class PatgenCore;
+
 // What the generator does with one command code.
 struct CommandEntry {
     uint8_t code = 0;
@@ -26,13 +29,35 @@ struct CommandEntry {
     Form form = Form::Dle;        // Down, Up, DirectUp
     size_t blockSize = 1024;      // data bytes per block (summed blocks: at most 1024)
     std::string store;            // the store its item lives in ("program", "pattern", ...)
-    size_t keyChars = std::string::npos;  // leading payload characters naming the item
+    size_t keyStart = 0;          // first payload character naming the item
+    size_t keyChars = std::string::npos;  // payload characters naming the item
     size_t dataLength = 0;        // total of a Down or Up, unless lengthFromPayload says
     std::function<size_t(const std::string& payload)> lengthFromPayload;
     bool replyDle = false;        // Reply: STX DLE text ETX
     // Down: blocks of any length, each ending at its ETB or ETX; Up: the
     // stored item whatever its length, refused when there is none.
     bool freeLength = false;
+    // Cmd: the payload after the key is stored as the item.
+    bool storesPayload = false;
+    // Several entries may share a code; the first whose test accepts the
+    // payload answers, and the entry without a test (the last one added)
+    // answers the rest.
+    std::function<bool(const std::string& payload)> accepts;
+    // Commands that send data: what to send, computed from the generator's
+    // state; nothing refuses the command (error number kNoItem).
+    std::function<std::optional<Bytes>(PatgenCore&, const std::string& payload)> source;
+    // Cmd: acts on the payload before the answer, 0 accepts, another number
+    // refuses with that error. Down: takes the data received in place of
+    // storing it.
+    std::function<int(PatgenCore&, const std::string& payload, const Bytes& data)> sink;
+};
+
+// A figure drawn on one of the graphics planes, as the command carried it.
+struct Figure {
+    std::string name;
+    char plane;  // 'G' the one-bit plane, 'C' the 8-bit plane, 'T' text
+    std::string payload;
+    std::string text;  // the characters of a text figure
 };
 
 // Faults on request; counters count down as they are used.
@@ -74,7 +99,16 @@ public:
     static std::string itemKey(const std::string& store, const std::string& key) { return store + ":" + key; }
     void setItem(const std::string& store, const std::string& key, Bytes data);
     const Bytes* item(const std::string& store, const std::string& key) const;
+    void eraseItem(const std::string& store, const std::string& key) { items_.erase(itemKey(store, key)); }
+    // Forgets every item of the named stores.
+    void eraseStores(const std::vector<std::string>& stores);
     const std::map<std::string, Bytes>& items() const { return items_; }
+
+    // Figures drawn since the planes were last cleared, in drawing order.
+    const std::vector<Figure>& figures() const { return figures_; }
+    void addFigure(Figure figure);
+    // Clears the figures of the planes named in `planes`.
+    void clearFigures(const std::string& planes);
 
     // The host's DTR line, as the adapter saw it.
     void setDtr(bool on) { dtr_ = on; }
@@ -89,6 +123,7 @@ public:
     // Called for each command frame and each item stored, for a log.
     std::function<void(const ReceivedCommand&)> onCommand;
     std::function<void(const std::string& key, const Bytes&)> onStored;
+    std::function<void(const Figure&)> onFigure;
 
 private:
     enum class State { Idle, Command, ReceiveBlock, ReceiveSummed, Sending };
@@ -99,15 +134,19 @@ private:
     void summedByte(uint8_t b, Bytes& out);
     void sendingByte(uint8_t b, Bytes& out);
     void startDown(const CommandEntry& entry, const std::string& payload);
-    void startUp(const CommandEntry& entry, const std::string& payload, Bytes& out);
+    void startUp(const CommandEntry& entry, const std::string& payload, Bytes& out,
+                 const std::optional<Bytes>& sourced);
     void sendBlock(Bytes& out, bool repeat);
     void blockDone(bool good, Bytes& out);
     void store();
     size_t expectedBlock() const;
+    const CommandEntry* entryFor(uint8_t code, const std::string& payload) const;
 
     State state_ = State::Idle;
     Faults faults_;
     std::map<uint8_t, CommandEntry> specs_;
+    std::map<uint8_t, std::vector<CommandEntry>> variants_;  // entries with a test, in order
+    std::vector<Figure> figures_;
     std::map<std::string, Bytes> items_;
     std::vector<ReceivedCommand> received_;
     size_t enquiries_ = 0, naks_ = 0, blocksReceived_ = 0;
@@ -116,6 +155,7 @@ private:
     Bytes frame_;            // the command frame or block being received
     const CommandEntry* spec_ = nullptr;
     std::string key_;        // the item of the transfer
+    std::string payload_;    // the payload of the transfer's command
     Bytes data_;             // data of the transfer
     size_t total_ = 0;       // Down: announced total
     size_t offset_ = 0;      // Sending: start of the current block

@@ -78,3 +78,65 @@ TEST(PatgenCore, ParsesCommandSpecs) {
     EXPECT_FALSE(parseCommandSpec("65,up,dle,0,image,all,0", s, &error));
     EXPECT_FALSE(parseCommandSpec("65,up", s, &error));
 }
+
+TEST(PatgenCore, EntriesSharingACodeAreChosenByPayload) {
+    PatgenCore core;
+    CommandEntry query;
+    query.code = 0x50;
+    query.kind = Kind::Up;
+    query.form = Form::Plain;
+    query.dataLength = 1;
+    query.blockSize = 1;
+    query.accepts = [](const std::string& p) { return p == "2"; };
+    query.source = [](PatgenCore& c, const std::string&) -> std::optional<Bytes> {
+        const Bytes* mode = c.item("mode", "");
+        return mode ? *mode : Bytes{'0'};
+    };
+    core.addCommand(query);
+    CommandEntry set;
+    set.code = 0x50;
+    set.kind = Kind::Cmd;
+    set.store = "mode";
+    set.keyChars = 0;
+    set.storesPayload = true;
+    set.sink = [](PatgenCore&, const std::string& p, const Bytes&) { return p == "9" ? 7 : 0; };
+    core.addCommand(set);
+
+    EXPECT_EQ(core.feed(Bytes{STX, 0x50, '2', ETX}), (Bytes{ACK, STX, '0', ETX}));
+    EXPECT_EQ(core.feed(Bytes{STX, 0x50, '1', ETX}), Bytes{ACK});
+    EXPECT_EQ(*core.item("mode", ""), Bytes{'1'});
+    EXPECT_EQ(core.feed(Bytes{STX, 0x50, '2', ETX}), (Bytes{ACK, STX, '1', ETX}));
+    // The command's own test refuses before anything is stored.
+    EXPECT_EQ(core.feed(Bytes{STX, 0x50, '9', ETX}), (Bytes{STX, 0x11, '0', '7', ETX}));
+    EXPECT_EQ(*core.item("mode", ""), Bytes{'1'});
+}
+
+TEST(PatgenCore, SourcesAnswerFromStateAndRefuseWithoutIt) {
+    PatgenCore core;
+    CommandEntry status;
+    status.code = 0x7D;
+    status.kind = Kind::Reply;
+    status.replyDle = true;
+    status.source = [](PatgenCore& c, const std::string& p) -> std::optional<Bytes> {
+        if (!c.item("slot", p)) return std::nullopt;
+        return Bytes{'o', 'k'};
+    };
+    core.addCommand(status);
+    core.setItem("slot", "01", {1});
+    EXPECT_EQ(core.feed(Bytes{STX, 0x7D, '0', '1', ETX}), (Bytes{ACK, STX, 0x10, 'o', 'k', ETX}));
+    core.feed(Bytes{ACK});
+    EXPECT_EQ(core.feed(Bytes{STX, 0x7D, '0', '2', ETX}), (Bytes{STX, 0x11, '2', '0', ETX}));
+}
+
+TEST(PatgenCore, FiguresAreKeptPerPlane) {
+    PatgenCore core;
+    std::vector<std::string> logged;
+    core.onFigure = [&](const Figure& f) { logged.push_back(f.name); };
+    core.addFigure({"DrawLine", 'G', "01,01,02,02", {}});
+    core.addFigure({"G8DrawDot", 'C', "1,1,7", {}});
+    core.addFigure({"DrawCharacter", 'T', "0,1,1", "AB"});
+    EXPECT_EQ(logged, (std::vector<std::string>{"DrawLine", "G8DrawDot", "DrawCharacter"}));
+    core.clearFigures("GT");
+    ASSERT_EQ(core.figures().size(), 1u);
+    EXPECT_EQ(core.figures()[0].name, "G8DrawDot");
+}
