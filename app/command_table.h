@@ -25,6 +25,7 @@ enum class CommandId {
     UmtInit,
     Expert,
     Version,
+    TimingDownload,  // no menu entry: the expert screen and pelaro-cli open it
 };
 
 struct Command {
@@ -35,7 +36,7 @@ struct Command {
     bool separatorBefore; // a separator precedes it in its menu
 };
 
-// The commands in menu order.
+// The commands in menu order (the timing download has no menu entry).
 const std::vector<Command>& commandTable();
 // The menus in order.
 const std::vector<std::string>& menuTitles();

@@ -8,6 +8,8 @@
 #include "app/generator_control_screen.h"
 #include "app/procedure_commands.h"
 #include "core/ui.h"
+#include "datafiles/download_screens.h"
+#include "datafiles/umt_init.h"
 #include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
 #include "screens/expert_screen.h"
@@ -22,11 +24,6 @@
 
 namespace app {
 
-const char* const kMpuMissingText = "The MPU data download is not available in this version of pelaro.";
-const char* const kUmtInitMissingText = "The UMT initialisation is not available in this version of pelaro.";
-
-bool umtInitAvailable(const modeldb::ModelImage& image) { return image.umtNumber >= 1 && image.umtNumber <= 30; }
-
 Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator, core::Ui& ui,
                    platform::Clock& clock)
     : state_(state), generator_(generator), ui_(ui), clock_(clock) {
@@ -35,6 +32,21 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
     dispatcher_.setHandler(CommandId::GeneratorControl, [this] {
         appstate::ScreenContext c = context();
         runGeneratorControl(c);
+    });
+    dispatcher_.setHandler(CommandId::Mpu, [this] {
+        appstate::ScreenContext c = context();
+        datafiles::runMpu(c);
+    });
+    dispatcher_.setHandler(
+        CommandId::UmtInit,
+        [this] {
+            appstate::ScreenContext c = context();
+            datafiles::runUmtInit(c);
+        },
+        [this] { return datafiles::umtInitAvailable(state_.document().data().image); });
+    dispatcher_.setHandler(CommandId::TimingDownload, [this] {
+        appstate::ScreenContext c = context();
+        datafiles::runTimingDownload(c, datafiles::ServiceMode::Own);
     });
     // The service screens, enabled by the chassis record's flags. F5 and the
     // menu open the factory preset screen directly.
@@ -84,12 +96,6 @@ void Commands::installHelpCommands() {
         appstate::ScreenContext c = context();
         runAboutBox(c, state_.link(), releaseVersion(releaseFile_));
     });
-    // The MPU download and the user-mode timing initialisation are not part
-    // of this version yet; their commands say so.
-    dispatcher_.setHandler(CommandId::Mpu, [this] { ui_.message(kMpuMissingText); });
-    dispatcher_.setHandler(
-        CommandId::UmtInit, [this] { ui_.message(kUmtInitMissingText); },
-        [this] { return umtInitAvailable(state_.document().data().image); });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -112,6 +118,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         ConfigurationScreen::kKind,
         GeneratorControlScreen::kKind,
         AppliancePanel::kKind,
+        datafiles::MpuScreen::kKind,
+        datafiles::UmtInitScreen::kKind,
+        datafiles::TimingDownloadScreen::kKind,
         screens::FactoryPreset::kKind,
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,

@@ -18,12 +18,6 @@ namespace siggen { class SignalGenerator; }
 
 namespace app {
 
-extern const char* const kMpuMissingText;
-extern const char* const kUmtInitMissingText;
-
-// "&UMT Init" is enabled for a model whose UMT number is 1..30.
-bool umtInitAvailable(const modeldb::ModelImage& image);
-
 // What the main window's view shows of the current model.
 struct MainView {
     std::string modelName;

@@ -1,15 +1,12 @@
 #pragma once
-// "&Expert" and what it opens beside the mode table: the timing download and
-// the data file viewer. Neither of these two screens is part of this build
-// yet; until they are, their buttons say so.
+// "&Expert" and what it opens beside the mode table: the timing download
+// (in the service mode the expert screen holds) and the data file viewer
+// (starting in the profile's "SAVE_PATH").
 #include "app/state/profile.h"
 #include "app/state/screen_context.h"
 #include "screens/expert_screen.h"
 
 namespace app {
-
-extern const char* const kTimingDownloadMissingText;
-extern const char* const kViewerMissingText;
 
 class ExpertNested final : public screens::ExpertNestedScreens {
 public:

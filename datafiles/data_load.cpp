@@ -49,47 +49,6 @@ bool DataLoad::headerAccepted() {
     return true;
 }
 
-uint32_t DataLoad::sendKeptBack() {
-    const Pending p = *pending_;
-    pending_.reset();
-    // A read that asks the monitor sends the block kept back before it.
-    int32_t value = 0;
-    const uint32_t r = context_.registers.readRegister(p.code, value, ecs::kAskMonitor);
-    if (r != core::ECS_OK && r != core::ECS_ERR_LINK) {
-        list(p.failLine);
-        context_.registers.resetTransfer();
-    }
-    return r;
-}
-
-bool DataLoad::pendingRefused(uint32_t result) {
-    if (result == core::ECS_OK || result == core::ECS_ERR_LINK || !pending_) return false;
-    const uint32_t r = sendKeptBack();
-    return r != core::ECS_OK && r != core::ECS_ERR_LINK;
-}
-
-uint32_t DataLoad::write(uint16_t code, int32_t value, int flags, std::string failLine) {
-    uint32_t r = context_.registers.writeRegister(code, value, flags);
-    if (pendingRefused(r)) r = context_.registers.writeRegister(code, value, flags);
-    if ((flags & ecs::kSendNow) == 0 && r == core::ECS_OK)
-        pending_ = Pending{code, std::move(failLine)};
-    else if (r == core::ECS_OK)
-        pending_.reset();  // a write sent now sends what was kept back first
-    return r;
-}
-
-uint32_t DataLoad::read(uint16_t code, int32_t& value, int flags) {
-    uint32_t r = context_.registers.readRegister(code, value, flags);
-    if (pendingRefused(r)) r = context_.registers.readRegister(code, value, flags);
-    if ((flags & ecs::kAskMonitor) != 0 && r == core::ECS_OK) pending_.reset();
-    return r;
-}
-
-bool DataLoad::sendPending() {
-    if (!pending_) return true;
-    return sendKeptBack() != core::ECS_ERR_LINK || linkLost();
-}
-
 bool DataLoad::fault() {
     sendPending();  // what was written so far reaches the monitor
     switch (contents_.fault.kind) {
@@ -99,11 +58,6 @@ bool DataLoad::fault() {
     case DatFault::Kind::Short:
     case DatFault::Kind::None: showAndList(kFileShort); break;
     }
-    return false;
-}
-
-bool DataLoad::linkLost() {
-    context_.ui.message(kCheckLine);
     return false;
 }
 
@@ -202,26 +156,6 @@ bool DataLoad::items(size_t g, size_t b, const modeldb::DataGroup& group, size_t
         else
             list(core::strf("%3d:%-15s:Write =err= ", number, reg.c_str()));
     }
-    return true;
-}
-
-bool DataLoad::selector(uint16_t code, int32_t value) {
-    return write(code, value, ecs::kSendNow) != core::ECS_ERR_LINK || linkLost();
-}
-
-bool DataLoad::remember(uint16_t code, bool& have, int32_t& value) {
-    const uint32_t r = read(code, value, ecs::kAskMonitor);
-    if (r == core::ECS_ERR_LINK) return linkLost();
-    have = r == core::ECS_OK;  // an unknown setting is not restored
-    return true;
-}
-
-bool DataLoad::commit(const modeldb::DataGroup& group, uint32_t waitMs) {
-    if (group.commitRegister == 0) return true;
-    const uint16_t code = static_cast<uint16_t>(group.commitRegister);
-    if (!selector(code, 0)) return false;
-    context_.clock.sleepMs(waitMs, kWaitCommit);
-    list(core::strf("===== %s =====", name(code).c_str()));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -90,9 +91,45 @@ protected:
     // end list, 95 and 100.
     void finish(int32_t lastValue, const std::function<void()>& close);
 
+    // The register steps the runs that write share; each bool step is false
+    // when the run has to stop.
+    // "Check RS232C line"; always false.
+    bool linkLost();
+    // Every access of a run that writes goes through write and read. A
+    // value written with flags 0 stays in a block the link keeps back until
+    // an access elsewhere sends it, and a monitor that refuses that block
+    // fails the access that sent it, again and again while the block stays.
+    // When an access fails, the block is sent on its own: when the monitor
+    // refuses it, the value kept back is listed as not written (`failLine`,
+    // its own error line), the block is dropped so the rest of the run can
+    // go on, and the access is tried once more.
+    uint32_t write(uint16_t code, int32_t value, int flags, std::string failLine = {});
+    uint32_t read(uint16_t code, int32_t& value, int flags);
+    // Sends the block kept back (false when the link is lost).
+    bool sendPending();
+    // A selector (or any register written at once) set to `value`.
+    bool selector(uint16_t code, int32_t value);
+    // Reads the value to restore after the group; `have` is false when the
+    // monitor refused it (an unknown setting is not restored).
+    bool remember(uint16_t code, bool& have, int32_t& value);
+    // The group's commit register written 0, the wait, and its list line.
+    bool commit(const modeldb::DataGroup& group, uint32_t waitMs);
+
     appstate::ScreenContext& context_;
     core::OperationLog& log_;
     RunProgress progress_;
+
+private:
+    // Sends the block kept back alone; lists and drops it when refused.
+    uint32_t sendKeptBack();
+    // True when `result` failed because the block kept back was refused.
+    bool pendingRefused(uint32_t result);
+
+    struct Pending {
+        uint16_t code;
+        std::string failLine;
+    };
+    std::optional<Pending> pending_;
 };
 
 } // namespace datafiles

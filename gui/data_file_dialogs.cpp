@@ -6,34 +6,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/list_widgets.h"
+
 namespace gui {
-
-namespace {
-
-QFont monospace() {
-    QFont mono("Monospace");
-    mono.setStyleHint(QFont::TypeWriter);
-    return mono;
-}
-
-// Brings a list widget to `lines`. When lines were only added (its first
-// and last line still match) the new ones are appended, so a run of
-// thousands of lines costs one line each.
-template <typename Lines>
-void showLines(QListWidget* list, const Lines& lines) {
-    const int count = static_cast<int>(lines.size());
-    auto same = [&](int i) { return list->item(i)->text() == QString::fromStdString(lines[static_cast<size_t>(i)]); };
-    const bool appended = list->count() <= count && (list->count() == 0 || (same(0) && same(list->count() - 1)));
-    if (!appended) list->clear();
-    for (int i = list->count(); i < count; ++i) list->addItem(QString::fromStdString(lines[static_cast<size_t>(i)]));
-}
-
-} // namespace
 
 DataFileDialog::DataFileDialog(datafiles::DataFileScreen& screen, QWidget* parent) : QDialog(parent), screen_(screen) {
     auto* layout = new QVBoxLayout(this);
     list_ = new QListWidget(this);
-    list_->setFont(monospace());
+    list_->setFont(monospaceFont());
     list_->setMinimumSize(420, 320);
     layout->addWidget(list_);
     progress_ = new QProgressBar(this);
@@ -88,8 +68,8 @@ ViewerDialog::ViewerDialog(datafiles::ViewerScreen& screen, QWidget* parent) : Q
     auto* lists = new QHBoxLayout;
     groups_ = new QListWidget(this);
     data_ = new QListWidget(this);
-    groups_->setFont(monospace());
-    data_->setFont(monospace());
+    groups_->setFont(monospaceFont());
+    data_->setFont(monospaceFont());
     groups_->setMinimumSize(220, 320);
     data_->setMinimumSize(320, 320);
     lists->addWidget(groups_);

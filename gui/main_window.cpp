@@ -38,8 +38,11 @@ MainWindow::MainWindow(app::Commands& commands, QWidget* parent)
         }
     }
     // The File menu loses its last two entries: the separator and "&UMT Init".
-    QMenu* file = menus["&File"];
-    for (int i = 0; i < 2 && !file->actions().isEmpty(); ++i) file->removeAction(file->actions().last());
+    fileMenu_ = menus["&File"];
+    for (int i = 0; i < 2 && !fileMenu_->actions().isEmpty(); ++i) {
+        umtEntries_.prepend(fileMenu_->actions().last());
+        fileMenu_->removeAction(fileMenu_->actions().last());
+    }
     commands_.setExitAction([this] { close(); });
     for (auto& [title, menu] : menus) connect(menu, &QMenu::aboutToShow, this, &MainWindow::updateCommands);
 
@@ -87,6 +90,13 @@ void MainWindow::run(app::CommandId id, bool byKey) {
 
 void MainWindow::updateCommands() {
     for (auto& [id, act] : actions_) act->setEnabled(commands_.enabled(id));
+    // "&UMT Init" and the separator before it are back only for a model that offers it.
+    if (!fileMenu_ || umtEntries_.isEmpty()) return;
+    const bool offered = commands_.enabled(app::CommandId::UmtInit);
+    const bool shown = fileMenu_->actions().contains(umtEntries_.last());
+    if (offered && !shown) fileMenu_->addActions(umtEntries_);
+    if (!offered && shown)
+        for (QAction* a : umtEntries_) fileMenu_->removeAction(a);
 }
 
 QAction* MainWindow::action(app::CommandId id) const {

@@ -3,12 +3,14 @@
 // its last two entries), the view's function keys, the tool bar, a status bar
 // and the view of the current model. The rules live in app::MainFrame.
 #include <QMainWindow>
+#include <QList>
 #include <map>
 
 #include "app/commands.h"
 #include "app/main_frame.h"
 
 class QAction;
+class QMenu;
 class QLabel;
 class QToolBar;
 
@@ -41,6 +43,10 @@ private:
     app::MainFrame frame_;
     QToolBar* tools_;
     std::map<app::CommandId, QAction*> actions_;
+    // The File menu's last two entries, taken out when the window is made;
+    // they come back while the model offers "&UMT Init".
+    QMenu* fileMenu_ = nullptr;
+    QList<QAction*> umtEntries_;
     QLabel* modelLabel_;
     QLabel* fileLabel_;
 };

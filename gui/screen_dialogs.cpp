@@ -5,6 +5,7 @@
 #include "gui/configuration_dialog.h"
 #include "gui/data_file_dialogs.h"
 #include "gui/expert_dialogs.h"
+#include "gui/download_dialog.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
@@ -41,13 +42,16 @@ void registerScreenDialogs() {
     add<ConfigurationDialog, app::ConfigurationScreen>(app::ConfigurationScreen::kKind);
     add<GeneratorControlDialog, app::GeneratorControlScreen>(app::GeneratorControlScreen::kKind);
     add<AppliancePanelDialog, app::AppliancePanel>(app::AppliancePanel::kKind);
+    add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
+    add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
+    add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
+    add<DownloadDialog, datafiles::MpuScreen>(datafiles::MpuScreen::kKind);
+    add<DownloadDialog, datafiles::UmtInitScreen>(datafiles::UmtInitScreen::kKind);
+    add<DownloadDialog, datafiles::TimingDownloadScreen>(datafiles::TimingDownloadScreen::kKind);
     add<FactoryPresetDialog, screens::FactoryPreset>(screens::FactoryPreset::kKind);
     add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
     add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
     add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
-    add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
-    add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
-    add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
     add<StepByStepDialog, procedure::StepByStep>(procedure::StepByStep::kKind);
     add<ExpertDialog, screens::ExpertScreen>(screens::ExpertScreen::kKind);
     add<AboutDialog, app::AboutBox>(app::AboutBox::kKind);

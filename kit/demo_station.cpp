@@ -1,6 +1,7 @@
 #include "kit/demo_station.h"
 
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "kit/demo_sg.h"
@@ -175,6 +176,20 @@ struct DemoModel {
     std::string chassis;
 };
 
+// Default values for the standard block's groups: GEOMETRY and PICTURE
+// (MPU_DATA 0 and 1) and the geometry of each mode (MPU_MODE 0, a little
+// larger and lower mode by mode), which is also the UMT group unless `umt`
+// is off.
+void addMpuTables(kit::ModelFile& f, bool umt)
+{
+    f.mpuData = {kit::mpuDataRecord({120, 4, 118, 2}), kit::mpuDataRecord({80, 180})};
+    std::vector<std::vector<int16_t>> modes;
+    for (int16_t k = 0; k < 30; ++k)
+        modes.push_back({static_cast<int16_t>(120 + k), 4, static_cast<int16_t>(118 + k), static_cast<int16_t>(2 + k % 4)});
+    f.mpuMode = {kit::mpuModeRecord(modes)};
+    f.umtNumber = umt ? 1 : 0;
+}
+
 // The preset timings of every demo model. The monitor's own mode table
 // (demoMonitorModes) lists the first four in the same order, then a mode
 // the models do not list, then the fifth: choosing "720x400@70" on the
@@ -214,7 +229,7 @@ bool writeChain(const std::string& data, const DemoModel& m)
     f.primeMode = 3;
     f.adjustProcedures = {"GEOMETRY", "WHITEBAL", "PICTURE"};
     f.touchUpProcedures = {"TOUCH", "SERVICE", "VXdcnv"};
-    f.umtNumber = 0;
+    addMpuTables(f, m.db.fileStem != "KR2100");
     return kit::writeFile(data + "/" + m.db.fileStem + ".mdl", kit::modelFile(f));
 }
 

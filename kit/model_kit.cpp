@@ -197,6 +197,21 @@ Bytes modelFile(const ModelFile& m)
     return out;
 }
 
+Bytes mpuDataRecord(const std::vector<int16_t>& values)
+{
+    core::RecordWriter w(512);
+    for (size_t i = 0; i < values.size() && i < 256; ++i) w.i16At(2 * i, values[i]);
+    return w.take();
+}
+
+Bytes mpuModeRecord(const std::vector<std::vector<int16_t>>& modes)
+{
+    core::RecordWriter w(1808);
+    for (size_t j = 0; j < modes.size() && j < 30; ++j)
+        for (size_t i = 0; i < modes[j].size() && i < 30; ++i) w.i16At(4 + 2 * (30 * j + i), modes[j][i]);
+    return w.take();
+}
+
 Bytes chassisFile(const ChassisFile& c)
 {
     using namespace modeldb::chassis;

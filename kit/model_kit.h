@@ -81,6 +81,11 @@ struct ModelFile {
     std::optional<int32_t> mpuDataCount, mpuModeCount, adjustListCount, touchUpListCount;
 };
 Bytes modelFile(const ModelFile& m);
+// An MPU_DATA record (512 bytes): up to 256 values, the rest 0.
+Bytes mpuDataRecord(const std::vector<int16_t>& values);
+// An MPU_MODE record (1808 bytes): 4 unused bytes, then up to 30 modes of up
+// to 30 values each, the rest 0.
+Bytes mpuModeRecord(const std::vector<std::vector<int16_t>>& modes);
 
 // ---- Chassis file (2420 bytes) ----
 

@@ -7,6 +7,7 @@
 #include "app/commands.h"
 #include "datafiles/viewer_screen.h"
 #include "datafiles/data_file_screen.h"
+#include "datafiles/download_screens.h"
 #include "app/generator_control_screen.h"
 #include "app/signal_generator_layer.h"
 #include "app/state/service_session.h"
@@ -176,8 +177,10 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
 
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
     // The data file screens need a monitor that answers: data_file_commands_test.cpp opens them.
+    // So do the downloads: download_commands_test.cpp.
     for (const char* k : {datafiles::SaveDataScreen::kKind, datafiles::LoadDataScreen::kKind,
-                          datafiles::ViewerScreen::kKind})
+                          datafiles::ViewerScreen::kKind, datafiles::MpuScreen::kKind,
+                          datafiles::UmtInitScreen::kKind, datafiles::TimingDownloadScreen::kKind})
         opened.insert(k);
     for (const std::string& k : Commands::screenKinds()) EXPECT_TRUE(opened.count(k)) << k << " never opened";
     EXPECT_TRUE(ui.allAnswersUsed());

@@ -168,8 +168,6 @@ TEST_P(Frame, EnablingRulesFollowTheModelAndTheFlags) {
     EXPECT_FALSE(frame->runMenuCommand(CommandId::FactoryPreset));
     EXPECT_FALSE(frame->runKey(Key::F5));
     EXPECT_TRUE(commands->enabled(CommandId::Mpu));
-    EXPECT_TRUE(commands->run(CommandId::Mpu));
-    EXPECT_EQ(ui.messages(), std::vector<std::string>{kMpuMissingText});
 }
 
 TEST_P(Frame, TotTmrReadsTheElapsedTimeCounter) {
@@ -284,11 +282,23 @@ TEST_P(Frame, LogButtonOpensAndClosesTheCommunicationLog) {
     state->link().closeLog();
 }
 
-TEST_P(Frame, ExpertCommandOpensTheScreenAndItsMissingNeighboursSaySo) {
+TEST_P(Frame, ExpertCommandOpensTheViewerAndTheTimingDownloadBesideIt) {
+    state->profile().writeString("SAVE_PATH", tmp.path());
     ui.answerModal({InputEvent::click("Timing Edit"), InputEvent::click("Viewer"), InputEvent::click("Down timing"),
                     InputEvent::press(Key::Escape)});
+    ui.answerFile(std::nullopt);  // the viewer's chooser, cancelled
+    bool serviceHeld = false;
+    ui.answerModal([&](core::Screen& screen) {
+        serviceHeld = protocol->registerValue(kServiceMode) != 0;  // the expert screen still holds it
+        screen.handle(InputEvent::click("Close"));
+        return 0;
+    });
     ASSERT_TRUE(commands->run(CommandId::Expert));
-    EXPECT_EQ(ui.messages(), (std::vector<std::string>{std::string(kViewerMissingText), std::string(kTimingDownloadMissingText)}));
+    EXPECT_TRUE(ui.allAnswersUsed());
+    ASSERT_EQ(ui.fileChoices().size(), 1u);
+    EXPECT_EQ(ui.fileChoices()[0].folder, tmp.path());
+    EXPECT_EQ(ui.modalKinds(), (std::vector<std::string>{screens::ExpertScreen::kKind, "TimingDownload"}));
+    EXPECT_TRUE(serviceHeld);
     EXPECT_EQ(protocol->registerValue(kServiceMode), 0);
 }
 

@@ -28,6 +28,7 @@ QStringList actionTexts(QMenu* menu) {
 TEST(MainWindow, MenusCarryEveryCommandInOrder) {
     application();
     gui::TestStation station;
+    station.state->document().data().image.umtNumber = 0;
     gui::MainWindow window(station.commands);
     EXPECT_EQ(window.size(), QSize(800, 600));
 
@@ -42,10 +43,31 @@ TEST(MainWindow, MenusCarryEveryCommandInOrder) {
     EXPECT_EQ(actionTexts(menus[0]), QStringList({"&Model Sel          F2", "&Config              F3", "&Exit"}));
     EXPECT_EQ(actionTexts(menus[1]), QStringList({"F&act_preset          F5", "Cont_S&G              F6", "&Maintenance",
                                                   "&Touch up", "&Procedure", "&DCnv", "&Failure"}));
-    // The File menu's last two entries (a separator and "&UMT Init") are removed.
+    // The File menu's last two entries (a separator and "&UMT Init") are
+    // removed; a model with a UMT number brings them back (below).
     EXPECT_EQ(actionTexts(menus[2]), QStringList({"&Load Data to Set", "&Save Data to File", "&MPU"}));
     EXPECT_FALSE(menus[2]->actions().last()->isSeparator());
     EXPECT_EQ(actionTexts(menus[3]), QStringList({"&Expert", "&Version"}));
+}
+
+TEST(MainWindow, TheUmtEntryAndItsSeparatorAreThereOnlyForAModelThatOffersIt) {
+    application();
+    gui::TestStation station;
+    gui::MainWindow window(station.commands);
+    QMenu* file = window.menuBar()->actions()[2]->menu();
+    ASSERT_NE(file, nullptr);
+    auto shown = [&] {
+        QStringList texts;
+        for (QAction* a : file->actions())
+            texts << (a->isSeparator() ? "-" : a->text());
+        return texts;
+    };
+    const QStringList without = {"&Load Data to Set", "&Save Data to File", "&MPU"};
+    for (int16_t umt : {0, 31, 1, -1}) {
+        station.state->document().data().image.umtNumber = umt;
+        window.updateCommands();
+        EXPECT_EQ(shown(), umt == 1 ? without + QStringList({"-", "&UMT Init"}) : without) << umt;
+    }
 }
 
 TEST(MainWindow, CommandsRunThroughTheCommandTableAndExitClosesTheWindow) {

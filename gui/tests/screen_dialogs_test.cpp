@@ -11,6 +11,7 @@
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
 #include "datafiles/data_file_screen.h"
+#include "datafiles/download_screens.h"
 #include "datafiles/viewer_screen.h"
 #include "gui/gui_clock.h"
 #include "gui/screen_dialogs.h"
@@ -39,6 +40,9 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     app::ConfigurationScreen configuration(*station.state, station.ui);
     app::GeneratorControlScreen control(context);
     app::AppliancePanel panel(context);
+    datafiles::MpuScreen mpu(context);
+    datafiles::UmtInitScreen umt(context);
+    datafiles::TimingDownloadScreen timing(context, datafiles::ServiceMode::Held);
     // The service screens render before they open (the station's monitor
     // port leads nowhere).
     screens::FactoryPreset preset(context);
@@ -68,7 +72,7 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
                                                                      &preset, &maintenance, &failure, &procedures, &save,
-                                                                     &load, &viewer, &steps, &expert, &about, &accessWord}) {
+                                                                     &load, &viewer, &steps, &expert, &about, &accessWord, &mpu, &umt, &timing}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "sim/monitor/monitor_behaviour.h"
 #include "sim/monitor/sim_monitor.h"
