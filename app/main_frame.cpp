@@ -45,11 +45,20 @@ void MainFrame::menuFactoryPreset() {
         screens::runFactoryPreset(c);
 }
 
+bool MainFrame::keyFactoryPreset() {
+    // F5 opens the factory preset screen itself: no notice check, no
+    // appliance branch.
+    if (!commands_.enabled(CommandId::FactoryPreset)) return false;
+    appstate::ScreenContext c = commands_.context();
+    screens::runFactoryPreset(c);
+    return true;
+}
+
 bool MainFrame::runKey(core::Key key) {
     switch (key) {
     case core::Key::F2: return commands_.run(CommandId::ModelSelection);
     case core::Key::F3: return commands_.run(CommandId::Configuration);
-    case core::Key::F5: return commands_.run(CommandId::FactoryPreset);
+    case core::Key::F5: return keyFactoryPreset();
     case core::Key::F6: return commands_.run(CommandId::GeneratorControl);
     default: return false;
     }

@@ -47,6 +47,7 @@ public:
 
 private:
     void menuFactoryPreset();
+    bool keyFactoryPreset();
 
     Commands& commands_;
     std::vector<modeldb::Notice> notices_;

@@ -524,7 +524,7 @@ std::vector<std::string> demoMonitorArguments(int)
         {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200},
         {code::kAbl, 3},              {code::kColourTemp, 1},  {code::kRedGain, 128},
         {code::kGreenGain, 120},      {code::kBlueGain, 112},
-        {code::kNUser, 6}};           // the monitor's six preset modes, which the polarity steps walk
+        {code::kNUser, 5}};           // the modes the polarity steps walk and the expert screen lists
     for (const auto& [c, v] : registers) args.insert(args.end(), {"--register", hex(c) + "=" + std::to_string(v)});
     // The geometry of each mode differs a little from the next.
     const std::pair<int16_t, int> modeGeometry[] = {

@@ -168,7 +168,7 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     ui.answerModal({InputEvent::click("Timing Edit"), InputEvent::selectRow(2), InputEvent::click("Hp"),
                     InputEvent::click("Write"), InputEvent::press(Key::Escape)});
     ASSERT_TRUE(commands->run(CommandId::Expert));
-    EXPECT_EQ(protocol->memory(1, 0x61), 1);  // the mode is the device byte
+    EXPECT_EQ(protocol->memory(1, 0x71), 1);  // the mode is the device byte
     // Version: the third hidden area asks for the access word.
     ui.answerModal({InputEvent::click("area3"), InputEvent::click("OK")});
     ui.answerModal({InputEvent::typed("TOT_TMR"), InputEvent::click("OK")});

@@ -78,7 +78,7 @@ TEST_F(Dump, JsonGivesTheSameFields) {
     EXPECT_EQ(f["PRE_PARA"][1]["name"], "800x600@75");
     EXPECT_DOUBLE_EQ(f["PRE_PARA"][1]["H kHz"].get<double>(), 46.875);
     EXPECT_EQ(f["PRC_DATA"]["adjustment procedures"], nlohmann::json({"GEOMETRY", "WHITEBAL", "PICTURE"}));
-    EXPECT_EQ(f["UMT_NO"], 0);
+    EXPECT_EQ(f["UMT_NO"], 1);
     EXPECT_FALSE(dump.contains("stopped"));
     EXPECT_EQ(nlohmann::json::parse(lines[1]), nlohmann::json({{"result", "done"}, {"exit", 0}}));
 }
@@ -102,9 +102,9 @@ TEST_F(Dump, ACutFileShowsWhatItHoldsThenWhereItStopped) {
     EXPECT_EQ(r.exit, 1);
     EXPECT_EQ(r.outLines().back(), "stopped at offset 720: data groups: record 2 of 6 needs 540 bytes; 10 left");
 
-    r = cli({"dump", cut("data/DEMO1.BUS", 1064)});
+    r = cli({"dump", cut("data/DEMO1.BUS", 1128)});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_EQ(r.outLines().back(), "stopped at offset 1064: section R_B: record 1 of 9 needs 16 bytes, 0 left");
+    EXPECT_EQ(r.outLines().back(), "stopped at offset 1128: section R_B: record 1 of 10 needs 16 bytes, 0 left");
     EXPECT_EQ(r.out.find("REG= registers"), std::string::npos);
 
     r = cli({"dump", cut("mdlsel.sel", 2 * 128 + 5)});
@@ -117,11 +117,12 @@ TEST_F(Dump, ACutFileShowsWhatItHoldsThenWhereItStopped) {
     r = cli({"dump", cut("pelaro.rls", 52 + 60)});
     EXPECT_EQ(r.outLines().back(), "stopped at offset 104: a partial record of 8 bytes; records are 52 bytes");
 
-    r = cli({"dump", "--json", cut("data/VX1700.mdl", 2000)});
+    r = cli({"dump", "--json", cut("data/VX1700.mdl", 4200)});
     EXPECT_EQ(r.exit, 1);
     const nlohmann::json dump = nlohmann::json::parse(r.outLines().at(0))["dump"];
-    // Header, 5 presets, 1 adjustment timing, no MPU records, PRC_DATA, TUP_DATA: SPECIAL begins at 1324.
-    EXPECT_EQ(dump["stopped"]["offset"], 1324);
+    // Header, 5 presets, 1 adjustment timing, 2 MPU_DATA records, 1 MPU_MODE
+    // record, PRC_DATA, TUP_DATA: SPECIAL begins at 4156.
+    EXPECT_EQ(dump["stopped"]["offset"], 4156);
     EXPECT_NE(dump["stopped"]["reason"].get<std::string>().find("SPECIAL needs"), std::string::npos) << dump;
     EXPECT_TRUE(dump["fields"].contains("TUP_DATA"));
     EXPECT_FALSE(dump["fields"].contains("SPECIAL"));

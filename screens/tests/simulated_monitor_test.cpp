@@ -197,7 +197,7 @@ TEST_P(DemoRun, ExpertEditsTheMonitorsModeTableOneModeAtATime) {
     EXPECT_EQ(s.grid().rows[1][1], "1.0 demo");
 
     s.handle(InputEvent::click("Timing Edit"));
-    ASSERT_EQ(s.grid().rows.size(), 6u);
+    ASSERT_EQ(s.grid().rows.size(), 5u);  // N_User modes
     EXPECT_EQ(s.grid().rows[2], (std::vector<std::string>{"3", "COMP", "  -", "  -", "  687", " 8500", ""}));
     EXPECT_EQ(s.grid().rows[4], (std::vector<std::string>{"5", "SonG", "  -", "  -", "  379", " 7281", ""}));
     s.handle(InputEvent::selectRow(4));
