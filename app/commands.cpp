@@ -4,6 +4,9 @@
 #include "app/generator_control_screen.h"
 #include "core/ui.h"
 #include "modeldb/model_selection.h"
+#include "screens/factory_preset.h"
+#include "screens/failure_screen.h"
+#include "screens/maintenance_screen.h"
 
 namespace app {
 
@@ -16,6 +19,29 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
         appstate::ScreenContext c = context();
         runGeneratorControl(c);
     });
+    // The service screens, enabled by the chassis record's flags. F5 and the
+    // menu open the factory preset screen directly.
+    dispatcher_.setHandler(
+        CommandId::FactoryPreset,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runFactoryPreset(c);
+        },
+        [this] { return state_.document().chassis().factoryPresetAvailable != 0; });
+    dispatcher_.setHandler(
+        CommandId::Maintenance,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runMaintenance(c);
+        },
+        [this] { return state_.document().chassis().maintenanceAvailable != 0; });
+    dispatcher_.setHandler(
+        CommandId::Failure,
+        [this] {
+            appstate::ScreenContext c = context();
+            screens::runFailure(c);
+        },
+        [this] { return state_.document().chassis().failureAvailable != 0; });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -38,6 +64,9 @@ const std::vector<std::string>& Commands::screenKinds() {
         ConfigurationScreen::kKind,
         GeneratorControlScreen::kKind,
         AppliancePanel::kKind,
+        screens::FactoryPreset::kKind,
+        screens::MaintenanceScreen::kKind,
+        screens::FailureScreen::kKind,
     };
     return kinds;
 }

@@ -10,7 +10,7 @@
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
 #include "gui/screen_dialogs.h"
-#include "siggen/pg_driver.h"
+#include "siggen/install_drivers.h"
 #include "siggen/signal_generator.h"
 
 int main(int argc, char** argv) {
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     appstate::Profile profile;
     // The generator outlives the state, which closes it when destroyed.
     siggen::SignalGenerator generator(ui, clock);
-    siggen::installPgDrivers(generator, siggen::makeGenlinkPgLink());
+    siggen::installDrivers(generator, cl.home);
     app::SignalGeneratorLayer generatorLayer(generator);
     appstate::AppState state(cl.home, ui, profile, clock);
     state.setGeneratorLayer(&generatorLayer);

@@ -5,6 +5,7 @@
 #include "gui/configuration_dialog.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
+#include "gui/service_screen_dialogs.h"
 
 namespace gui {
 
@@ -36,6 +37,9 @@ void registerScreenDialogs() {
     add<ConfigurationDialog, app::ConfigurationScreen>(app::ConfigurationScreen::kKind);
     add<GeneratorControlDialog, app::GeneratorControlScreen>(app::GeneratorControlScreen::kKind);
     add<AppliancePanelDialog, app::AppliancePanel>(app::AppliancePanel::kKind);
+    add<FactoryPresetDialog, screens::FactoryPreset>(screens::FactoryPreset::kKind);
+    add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
+    add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

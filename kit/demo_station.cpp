@@ -1,7 +1,9 @@
 #include "kit/demo_station.h"
 
+#include <cstdio>
 #include <vector>
 
+#include "kit/demo_sg.h"
 #include "kit/model_kit.h"
 #include "modeldb/chassis_layout.h"
 
@@ -40,11 +42,13 @@ LinkDescription demoLink(int ecsType)
         d.formats[3] = {"READ2", {0x59, 0x05, 0x1000, 0x4000, 0x8000}, {0x5A, 0x05, 0x2000 + 2, 0x8000}, 1};
         d.formats[4] = {"WRITE2", {0x5B, 0x07, 0x1000, 0x4000, 0x2000 + 2, 0x8000}, {0x5C, 0x03, 0x8000}, 1};
     }
-    d.groups.resize(5);
+    d.groups.resize(7);
     d.groups[1] = {"GEOMETRY", 0, 0, 0, 0x01, 255, 0};
     d.groups[2] = {"SERVICE", 0, 0, 0, 0x05, 255, 0};
     d.groups[3] = {"FREQUENCY", 0, 4, 0, 0x06, 0xFFFF, 0};  // two bytes, high first
     d.groups[4] = {"STATUS", 0, 0, 0, 0x07, 255, 0};
+    d.groups[5] = {"CENTRE", 0, 0, 0, 0x01, 31, -32};        // signed bytes beside the geometry
+    d.groups[6] = {"IDENT", 0, 4, 0, 0x08, 0xFFFF, 0};       // two-byte identifiers
     auto reg = [](const char* name, int group, uint8_t address) {
         kit::RegisterRecord r;
         r.name = name;
@@ -55,14 +59,14 @@ LinkDescription demoLink(int ecsType)
         r.group = static_cast<int8_t>(group);
         return r;
     };
-    auto wide = [](const char* name, uint8_t address) {
+    auto wide = [](const char* name, uint8_t address, int8_t group = 3) {
         kit::RegisterRecord r;
         r.name = name;
         r.writeFormat = 4;
         r.writeAddress = address;
         r.readFormat = 3;
         r.readAddress = address;
-        r.group = 3;
+        r.group = group;
         return r;
     };
     kit::RegisterRecord reserved;
@@ -71,7 +75,8 @@ LinkDescription demoLink(int ecsType)
     timer.name = "Timer";
     // Block 0: service registers (code 0 ends register lists, so it holds a
     // pseudo-register); 1: geometry and picture; 2: the service screens'
-    // registers; 3: the measured frequencies; 4: mode and sync status.
+    // registers (the identifiers two bytes wide); 3: the measured
+    // frequencies; 4: mode and sync status.
     d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}, {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"}};
     d.registers = {reserved,
                    timer,
@@ -79,9 +84,9 @@ LinkDescription demoLink(int ecsType)
                    reg("!Key", 2, 0x31),
                    reg("Power", 2, 0x32),
                    reg("H-Size", 1, 0x00),
-                   reg("H-Position", 1, 0x01),
+                   reg("H-Position", 5, 0x01),
                    reg("V-Size", 1, 0x02),
-                   reg("V-Position", 1, 0x03),
+                   reg("V-Position", 5, 0x03),
                    reg("Brightness", 1, 0x04),
                    reg("Contrast", 1, 0x05),
                    reg("U_save", 2, 0x40),
@@ -92,11 +97,11 @@ LinkDescription demoLink(int ecsType)
                    reg("Restore", 2, 0x45),
                    reg("Degauss", 2, 0x46),
                    reg("Aging", 2, 0x47),
-                   reg("MonitorID", 2, 0x48),
-                   reg("FactID0", 2, 0x49),
-                   reg("FactID1", 2, 0x4A),
-                   reg("FactID2", 2, 0x4B),
-                   reg("FactID3", 2, 0x4C),
+                   wide("MonitorID", 0x00, 6),
+                   wide("FactID0", 0x02, 6),
+                   wide("FactID1", 0x04, 6),
+                   wide("FactID2", 0x06, 6),
+                   wide("FactID3", 0x08, 6),
                    reg("Fail_A", 2, 0x4D),
                    reg("Fail_B", 2, 0x4E),
                    reg("UMT", 2, 0x4F),
@@ -120,14 +125,41 @@ struct DemoModel {
     std::string chassis;
 };
 
+// The preset timings of every demo model. The monitor's own mode table
+// (demoMonitorModes) lists the first four in the same order, then a mode
+// the models do not list, then the fifth: choosing "720x400@70" on the
+// factory preset screen shows the mode check failing.
+std::vector<kit::Timing> demoPresets()
+{
+    return {kit::makeTiming("640x480@60", 640, 480, 800, 525, 31.469f, 59.94f),
+            kit::makeTiming("800x600@75", 800, 600, 1056, 625, 46.875f, 75.0f),
+            kit::makeTiming("1024x768@85", 1024, 768, 1376, 808, 68.677f, 85.0f),
+            kit::makeTiming("1280x1024@60", 1280, 1024, 1688, 1066, 63.981f, 60.02f),
+            kit::makeTiming("720x400@70", 720, 400, 900, 449, 31.469f, 70.087f)};
+}
+
+struct MonitorMode {
+    float hKHz;
+    float vHz;
+};
+
+std::vector<MonitorMode> demoMonitorModes()
+{
+    const std::vector<kit::Timing> presets = demoPresets();
+    std::vector<MonitorMode> modes;
+    for (size_t i = 0; i < 4; ++i) modes.push_back({presets[i].hFrequency, presets[i].vFrequency});
+    modes.push_back({37.861f, 72.809f});  // 640x480@72
+    modes.push_back({presets[4].hFrequency, presets[4].vFrequency});
+    return modes;
+}
+
 bool writeChain(const std::string& data, const DemoModel& m)
 {
     kit::ModelFile f;
     f.chassisFile = m.chassis;
-    f.presets = {kit::makeTiming("640x480@60", 640, 480, 800, 525, 31.469f, 59.94f),
-                 kit::makeTiming("800x600@75", 800, 600, 1056, 625, 46.875f, 75.0f),
-                 kit::makeTiming("1024x768@85", 1024, 768, 1376, 808, 68.677f, 85.0f),
-                 kit::makeTiming("1280x1024@60", 1280, 1024, 1688, 1066, 63.981f, 60.02f)};
+    f.presets = demoPresets();
+    f.avPresets = {kit::makeTiming("AV 480p", 720, 480, 858, 525, 31.469f, 59.94f),
+                   kit::makeTiming("AV 576p", 720, 576, 864, 625, 31.25f, 50.0f)};
     f.adjustTimings = {kit::makeTiming("ADJ 1024x768", 1024, 768, 1344, 806, 48.363f, 60.0f)};
     f.primeMode = 3;
     f.adjustProcedures = {"GEOMETRY", "WHITEBAL"};
@@ -136,7 +168,7 @@ bool writeChain(const std::string& data, const DemoModel& m)
     return kit::writeFile(data + "/" + m.db.fileStem + ".mdl", kit::modelFile(f));
 }
 
-bool writeChassis(const std::string& data, const std::string& name, const std::string& standard, bool factory)
+bool writeChassis(const std::string& data, const std::string& name, const std::string& standard)
 {
     kit::ChassisFile c;
     c.standardFile = standard;
@@ -155,7 +187,7 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
                                                   code::kBrightness, code::kContrast, 0, 0};
     for (size_t i = 0; i < kFactoryPresetCount; ++i)
         if (presets[i] != 0) c.specialRegisters.push_back({kFactoryPresets + 2 * i, presets[i]});
-    c.factoryPreset = factory ? 1 : 0;
+    c.factoryPreset = 1;
     c.maintenance = 1;
     c.showDegauss = c.showAging = c.showPower = 1;
     c.failure = 1;
@@ -192,6 +224,43 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
 
 kit::LinkDescription demoLinkDescription(int ecsType) { return demoLink(ecsType); }
 
+std::string demoMonitorArgumentsPath(const std::string& home, int ecsType)
+{
+    return home + "/sim/monitor" + std::to_string(ecsType) + ".args";
+}
+
+std::vector<std::string> demoMonitorArguments(int)
+{
+    auto hex = [](int v) {
+        char text[16];
+        std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(v) & 0xFFFF);
+        return std::string(text);
+    };
+    std::vector<std::string> args = {
+        "--status", hex(code::kModeNumber) + "," + hex(code::kHFrequency) + "," + hex(code::kVFrequency) + "," +
+                        hex(code::kSyncPolarity)};
+    for (const MonitorMode& m : demoMonitorModes()) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.3f/%.3f", m.hKHz, m.vHz);
+        args.insert(args.end(), {"--mode", text});
+    }
+    const std::pair<int, int> registers[] = {
+        {code::kPower, 1},            // switched on
+        {code::kMonitorId, 0x1A2B},
+        {code::kFactoryId, 0x5658},   // "VX"
+        {code::kFactoryId + 1, 0x3137},  // "17"
+        {code::kFactoryId + 2, 0x0205},  // 2, 5
+        {code::kFactoryId + 3, 0x0941},  // 9, 'A'
+        {code::kFailureA, 0x05},      // H-Deflection and High Voltage
+        {code::kFailureB, 0x80},      // Fan
+        {code::kHSize, 128},          {code::kVSize, 120},
+        {code::kHPosition, 0xFA},     // -6 as a signed byte
+        {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200}};
+    for (const auto& [c, v] : registers) args.insert(args.end(), {"--register", hex(c) + "=" + std::to_string(v)});
+    args.insert(args.end(), {"--self-clearing", hex(code::kDegauss)});
+    return args;
+}
+
 bool writeDemoStation(const std::string& home)
 {
     const std::string data = home + "/data";
@@ -212,10 +281,15 @@ bool writeDemoStation(const std::string& home)
 
     bool ok = kit::writeModelDatabase(home, db);
     for (const DemoModel& m : models) ok = ok && writeChain(data, m);
-    ok = ok && writeChassis(data, "VXA.CHS", "VXA.STD", true) && writeChassis(data, "VXB.CHS", "VXB.STD", false);
+    ok = ok && writeChassis(data, "VXA.CHS", "VXA.STD") && writeChassis(data, "VXB.CHS", "VXB.STD");
     ok = ok && writeStandard(data, "VXA.STD", "DEMO1.BUS") && writeStandard(data, "VXB.STD", "DEMO2.BUS");
     ok = ok && kit::writeFile(data + "/DEMO1.BUS", kit::linkDescriptionFile(demoLink(1)));
     ok = ok && kit::writeFile(data + "/DEMO2.BUS", kit::linkDescriptionFile(demoLink(2)));
+    for (int type : {1, 2}) {
+        std::string args;
+        for (const std::string& a : demoMonitorArguments(type)) args += a + "\n";
+        ok = ok && kit::writeFile(demoMonitorArgumentsPath(home, type), args);
+    }
 
     ok = ok && kit::writeFile(kit::messageFilePath(home, 'a'),
                               kit::messageFileText({"Demo instruction texts",
@@ -228,6 +302,7 @@ bool writeDemoStation(const std::string& home)
     ok = ok && kit::writeFile(home + "/kovhlp.txt",
                               kit::noticeFile({{21, "VX-1900S", "Factory preset is not available for this model."}}));
     ok = ok && kit::writeFile(home + "/pelaro.rls", kit::releaseFile({"0.9 demo", "1.0 demo"}));
+    ok = ok && writeDemoSgFolder(home);
     return ok;
 }
 

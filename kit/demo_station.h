@@ -3,6 +3,7 @@
 // description per ECS type (DEMO1.BUS, DEMO2.BUS in the data folder) for the
 // simulated monitor to serve, message files, notice and release files.
 #include <string>
+#include <vector>
 
 #include "kit/model_kit.h"
 
@@ -22,6 +23,12 @@ constexpr DemoModelInfo kDemoModels[] = {
 };
 
 LinkDescription demoLinkDescription(int ecsType);
+// The simulated monitor's behaviour for the demo (pelaro-monitor-sim
+// options: status registers, its preset modes, registers preset at start,
+// the self-clearing degauss), and the file below the station's home that
+// lists them one per line for scripts/demo.
+std::vector<std::string> demoMonitorArguments(int ecsType);
+std::string demoMonitorArgumentsPath(const std::string& home, int ecsType);
 // Writes the whole station below `home`; false when a file cannot be written.
 bool writeDemoStation(const std::string& home);
 

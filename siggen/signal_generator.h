@@ -86,6 +86,8 @@ public:
     void setSpecialWhite(int level, int box);
 
     core::Ui& ui() { return ui_; }
+    // The drivers' waits go through the generator's clock.
+    platform::Clock& clock() { return clock_; }
     void log(const std::string& line) const;
 
 private:

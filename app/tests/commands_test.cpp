@@ -12,6 +12,9 @@
 #include "kit/demo_station.h"
 #include "kit/temp_folder.h"
 #include "screen_fixture.h"
+#include "screens/factory_preset.h"
+#include "sim/monitor/monitor_behaviour.h"
+#include "sim/monitor/sim_monitor.h"
 
 using namespace app;
 using core::InputEvent;
@@ -19,9 +22,12 @@ using core::Key;
 
 namespace {
 
-// The program's commands on the demo station; the monitor port leads nowhere.
+// The program's commands on the demo station; the monitor port leads to a
+// simulated monitor serving the ECS type 2 models.
 struct Station : ::testing::Test {
     kit::TempFolder tmp{"commands"};
+    std::shared_ptr<sim::MonitorProtocol> protocol;
+    std::unique_ptr<sim::SimMonitor> monitor;
     core::TestUi ui;
     platform::FakeClock clock;
     siggen::SignalGenerator sg{ui, clock};
@@ -33,8 +39,15 @@ struct Station : ::testing::Test {
 
     void start(int kind) {
         ASSERT_TRUE(kit::writeDemoStation(tmp.path()));
+        sim::LinkTables tables;
+        ASSERT_TRUE(sim::readLinkFile(tmp.path() + "/data/DEMO2.BUS", tables));
+        protocol = std::make_shared<sim::MonitorProtocol>(std::move(tables), 2);
+        sim::MonitorBehaviour behaviour;
+        ASSERT_TRUE(behaviour.parse(kit::demoMonitorArguments(2), nullptr));
+        behaviour.applyTo(*protocol);
+        monitor = std::make_unique<sim::SimMonitor>(protocol, "commands-" + std::to_string(reinterpret_cast<uintptr_t>(this)));
         setenv("XDG_CONFIG_HOME", (tmp.path() + "/config").c_str(), 1);
-        ASSERT_TRUE(kit::writeFile(tmp.file("comports.ini"), std::string("[COM]\nCOM1=/dev/pelaro-none1\n")));
+        ASSERT_TRUE(kit::writeFile(tmp.file("comports.ini"), "[COM]\nCOM1=" + monitor->portName() + "\n"));
         setenv("COMPORTS", tmp.file("comports.ini").c_str(), 1);
         ASSERT_TRUE(kit::writeFile(tmp.path() + "/config/pelaro/pelaro.ini",
                                    "[PELARO]\nINIT=INIT_OK\nECS_PORT=1\nECS_TYPE=1\nSG_NAME=" + std::to_string(kind) +
@@ -88,6 +101,29 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     sg.SgSelect(siggen::kSgKindAppliance, 0, 0);
     ui.answerModal({InputEvent::click("OK")});
     ASSERT_TRUE(commands->run(CommandId::GeneratorControl));
+    sg.SgSelect(0, 2, 0);
+
+    // Factory preset: the first timing (the monitor shows mode 1), a slider
+    // up, Save, then close.
+    ASSERT_TRUE(commands->enabled(CommandId::FactoryPreset));
+    ui.answerModal({InputEvent::charKey('1', true), InputEvent::charKey('Q', true), InputEvent::press(Key::Up),
+                    InputEvent::click("Save"), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::FactoryPreset));
+    EXPECT_EQ(protocol->registerValue(0x0100), 129);  // H-Size
+    EXPECT_EQ(protocol->registerValue(0x0002), 0);    // service mode left
+
+    // Maintenance: aging on, power off, close (aging goes off again).
+    ui.answerModal({InputEvent::click("Aging ON"), InputEvent::click("POWER OFF"), InputEvent::click("Close")});
+    ASSERT_TRUE(commands->run(CommandId::Maintenance));
+    EXPECT_EQ(protocol->registerValue(0x0004), 0);
+    EXPECT_EQ(protocol->registerValue(0x0207), 0);
+
+    // Failure: refresh clears the preset failure bits.
+    ui.answerModal({InputEvent::click("Refresh"), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::Failure));
+    EXPECT_EQ(protocol->registerValue(0x020D), 0);
+    EXPECT_EQ(protocol->registerValue(0x0004), 1);
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
     for (const std::string& k : Commands::screenKinds()) EXPECT_TRUE(opened.count(k)) << k << " never opened";
@@ -105,6 +141,24 @@ TEST_F(Station, EventsAScreenCannotTakeAreRefused) {
         return s.result();
     });
     ASSERT_TRUE(commands->run(CommandId::GeneratorControl));
+}
+
+TEST_F(Station, ServiceCommandsFollowTheChassisFlags) {
+    start(0);
+    modeldb::ChassisRecord& chassis = state->document().chassis();
+    chassis.factoryPresetAvailable = 0;
+    chassis.maintenanceAvailable = 0;
+    chassis.failureAvailable = 0;
+    for (CommandId id : {CommandId::FactoryPreset, CommandId::Maintenance, CommandId::Failure}) {
+        EXPECT_FALSE(commands->enabled(id));
+        EXPECT_FALSE(commands->run(id));
+    }
+    chassis.factoryPresetAvailable = 1;
+    chassis.maintenanceAvailable = 0x80;
+    chassis.failureAvailable = -1;  // any nonzero int16
+    for (CommandId id : {CommandId::FactoryPreset, CommandId::Maintenance, CommandId::Failure})
+        EXPECT_TRUE(commands->enabled(id));
+    EXPECT_TRUE(ui.modalKinds().empty());
 }
 
 TEST_F(Station, MainViewShowsTheFileNameOnlyInDebugMode) {

@@ -14,6 +14,9 @@
 #include "modeldb/model_selection.h"
 #include "platform/pseudo_terminal.h"
 #include "platform/serial_port.h"
+#include "screens/factory_preset.h"
+#include "screens/failure_screen.h"
+#include "screens/maintenance_screen.h"
 
 namespace {
 
@@ -29,12 +32,18 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     app::ConfigurationScreen configuration(*station.state, station.ui);
     app::GeneratorControlScreen control(context);
     app::AppliancePanel panel(context);
+    // The service screens render before they open (the station's monitor
+    // port leads nowhere).
+    screens::FactoryPreset preset(context);
+    screens::MaintenanceScreen maintenance(context);
+    screens::FailureScreen failure(context);
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
-    for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel}) {
+    for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
+                                                                     &preset, &maintenance, &failure}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "sim/monitor/monitor_behaviour.h"
 #include "sim/monitor/sim_monitor.h"
 
 namespace {
@@ -20,7 +21,10 @@ void usage() {
     std::fprintf(stderr,
                  "usage: pelaro-monitor-sim --link FILE [--type 1|2] [--delay MS] [--silent]\n"
                  "                          [--memory DEVICE:ADDRESS=VALUE]... [--path-file FILE]\n"
-                 "Serves the model's link description on a pseudo-terminal and prints its path.\n");
+                 "                          [--timing-file FILE] [--status CODES] [--mode HKHZ/VHZ]...\n"
+                 "                          [--register CODE=VALUE]... [--self-clearing CODE]...\n"
+                 "Serves the model's link description on a pseudo-terminal and prints its path.\n%s",
+                 sim::MonitorBehaviour::usage());
 }
 
 bool parseMemory(const char* text, int& device, int& address, int& value) {
@@ -37,7 +41,7 @@ bool parseMemory(const char* text, int& device, int& address, int& value) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string linkPath, pathFile;
+    std::string linkPath, pathFile, error;
     int type = 2;
     long delay = 0;
     bool silent = false;
@@ -45,6 +49,7 @@ int main(int argc, char** argv) {
         int device, address, value;
     };
     std::vector<Poke> pokes;
+    sim::MonitorBehaviour behaviour;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool hasValue = i + 1 < argc;
@@ -65,6 +70,14 @@ int main(int argc, char** argv) {
                 return 2;
             }
             pokes.push_back(p);
+        } else if (const auto taken = hasValue ? behaviour.take(a, argv[i + 1], &error)
+                                               : sim::MonitorBehaviour::Take::NotMine;
+                   taken != sim::MonitorBehaviour::Take::NotMine) {
+            if (taken == sim::MonitorBehaviour::Take::Bad) {
+                std::fprintf(stderr, "pelaro-monitor-sim: %s\n", error.c_str());
+                return 2;
+            }
+            ++i;
         } else if (a == "--help" || a == "-h") {
             usage();
             return 0;
@@ -78,7 +91,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     sim::LinkTables tables;
-    std::string error;
     if (!sim::readLinkFile(linkPath, tables, &error)) {
         std::fprintf(stderr, "pelaro-monitor-sim: %s: %s\n", linkPath.c_str(), error.c_str());
         return 1;
@@ -89,6 +101,7 @@ int main(int argc, char** argv) {
     for (const Poke& p : pokes)
         protocol->setMemory(static_cast<uint8_t>(p.device), static_cast<uint8_t>(p.address),
                             static_cast<uint8_t>(p.value));
+    behaviour.applyTo(*protocol);
 
     sim::MonitorPtyServer server(protocol);
     if (!server.open(&error)) {

@@ -27,6 +27,58 @@ void MonitorProtocol::setMemory(uint8_t device, uint8_t address, uint8_t value) 
     memory_[device * 256u + address] = value;
 }
 
+bool MonitorProtocol::locate(uint16_t code, Location& where) const {
+    const LinkRegister* r = tables_.registerOf(code);
+    if (!r || r->group <= 0 || static_cast<size_t>(r->group) >= tables_.groups.size()) return false;
+    const LinkGroup& g = tables_.groups[static_cast<size_t>(r->group)];
+    where.device = g.device;
+    where.address = static_cast<uint8_t>(r->readAddress + r->readPosition);
+    where.wide = (g.flags & 4) != 0;
+    where.shift = std::clamp<int>(r->shift, 0, 15);
+    where.mask = r->mask == 0 ? 0xFFFFu : static_cast<uint32_t>(r->mask);
+    return true;
+}
+
+void MonitorProtocol::setRegisterLocked(uint16_t code, int32_t value) {
+    Location at;
+    if (!locate(code, at)) return;
+    uint8_t* high = &memory_[at.device * 256u + at.address];
+    uint8_t* low = &memory_[at.device * 256u + ((at.address + 1) & 0xFF)];
+    uint32_t raw = at.wide ? (static_cast<uint32_t>(*high) << 8) | *low : *high;
+    const uint32_t m = at.mask << at.shift;
+    raw = (raw & ~m) | ((static_cast<uint32_t>(value) << at.shift) & m);
+    if (at.wide) {
+        *high = static_cast<uint8_t>(raw >> 8);
+        *low = static_cast<uint8_t>(raw);
+    } else {
+        *high = static_cast<uint8_t>(raw);
+    }
+}
+
+void MonitorProtocol::setRegister(uint16_t code, int32_t value) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    setRegisterLocked(code, value);
+}
+
+int32_t MonitorProtocol::registerValue(uint16_t code) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    Location at;
+    if (!locate(code, at)) return 0;
+    const uint32_t high = memory_[at.device * 256u + at.address];
+    const uint32_t raw = at.wide ? (high << 8) | memory_[at.device * 256u + ((at.address + 1) & 0xFF)] : high;
+    return static_cast<int32_t>((raw >> at.shift) & at.mask);
+}
+
+void MonitorProtocol::setSignalStatus(std::shared_ptr<SignalStatus> status) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    signal_ = std::move(status);
+}
+
+void MonitorProtocol::setSelfClearing(uint16_t code) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    selfClearing_.push_back(code);
+}
+
 void MonitorProtocol::addFault(const MonitorFault& fault) {
     std::lock_guard<std::mutex> lock(mutex_);
     faults_.push_back(fault);
@@ -294,8 +346,15 @@ MonitorTransaction MonitorProtocol::handle(const std::vector<uint8_t>& frame, Mo
         answer = false;
         return t;
     }
+    if (signal_)
+        for (const auto& [code, value] : signal_->registerValues(tables_)) setRegisterLocked(code, value);
     for (size_t j = 0; j < p.data.size(); ++j) memory_[p.c * 256u + ((p.b + j) & 0xFF)] = p.data[j];
     t.wrote = !p.data.empty();
+    for (uint16_t code : selfClearing_) {
+        Location at;
+        if (!t.wrote || !locate(code, at) || at.device != p.c) continue;
+        if (static_cast<uint8_t>(at.address - p.b) < p.data.size()) setRegisterLocked(code, 0);
+    }
     reply.bytes = answerFor(*f, p.b, p.c);
     if (fault && fault->kind == Kind::Late) reply.delayMs += fault->delayMs;
     if (fault && fault->kind == Kind::BadChecksum && type_ != 1) reply.bytes.back() = static_cast<uint8_t>(reply.bytes.back() + 1);

@@ -7,12 +7,14 @@
 // serialised by an internal lock, so a server thread and a test may share it.
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <utility>
 #include <vector>
 
 #include "sim/monitor/link_file.h"
+#include "sim/monitor/signal_status.h"
 
 namespace sim {
 
@@ -63,6 +65,18 @@ public:
     uint8_t memory(uint8_t device, uint8_t address) const;
     void setMemory(uint8_t device, uint8_t address, uint8_t value);
 
+    // A register's value in memory, found through the link description (the
+    // bytes its read command returns; shift and mask as the link applies
+    // them). Unknown registers and pseudo-registers are left alone / read 0.
+    void setRegister(uint16_t code, int32_t value);
+    int32_t registerValue(uint16_t code) const;
+    // Status registers that follow the signal at the input, refreshed
+    // before every command.
+    void setSignalStatus(std::shared_ptr<SignalStatus> status);
+    // A register that reads 0 again once a write has set it: the monitor
+    // carries the command out (degauss) and clears it.
+    void setSelfClearing(uint16_t code);
+
     // Faults: the first one that matches a command decides its answer.
     void addFault(const MonitorFault& fault);
     void clearFaults();
@@ -90,6 +104,15 @@ private:
     std::vector<uint8_t> answerFor(const LinkFormat& f, uint8_t b, uint8_t c) const;
     std::vector<uint8_t> errorFrame(uint8_t code) const;
     void corruptLiteral(const LinkFormat& f, std::vector<uint8_t>& bytes) const;
+    struct Location {
+        uint8_t device = 0;
+        uint8_t address = 0;
+        bool wide = false;
+        int shift = 0;
+        uint32_t mask = 0xFFFF;
+    };
+    bool locate(uint16_t code, Location& where) const;
+    void setRegisterLocked(uint16_t code, int32_t value);
 
     mutable std::mutex mutex_;
     LinkTables tables_;
@@ -101,6 +124,8 @@ private:
     std::set<std::pair<int, int>> refused_;  // (device or -1 for any, address)
     uint8_t refuseCode_ = 0;
     std::vector<MonitorTransaction> log_;
+    std::shared_ptr<SignalStatus> signal_;
+    std::vector<uint16_t> selfClearing_;
 };
 
 } // namespace sim

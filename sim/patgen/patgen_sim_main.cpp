@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "sim/patgen/output_timing.h"
 #include "sim/patgen/patgen_core.h"
 #include "sim/patgen/drawing_commands.h"
 #include "sim/patgen/memory_commands.h"
@@ -17,7 +18,8 @@ namespace {
 void usage() {
     std::fprintf(stderr,
                  "usage: pelaro-patgen-sim [--link PATH] [--command CODE,KIND,FORM,BLOCK,STORE,KEYCHARS,LENGTH]...\n"
-                 "                         [--nak-enquiry N] [--silent]\n");
+                 "                         [--nak-enquiry N] [--silent] [--timing-file FILE]\n"
+                 "--timing-file: where the timing of each program executed is written, for the simulated monitor\n");
 }
 
 // Printable text of a payload or item for the log.
@@ -43,14 +45,21 @@ int main(int argc, char** argv) {
     patgen::addDrawingCommands(core);
     patgen::addMemoryCommands(core);
     patgen::addModel406Commands(core);
+    std::string timingFile;
     // The log on standard error: every command and every item stored.
     core.onCommand = [](const patgen::ReceivedCommand& c) {
         std::fprintf(stderr, "command 0x%02X \"%s\"\n", c.code, printable(c.payload).c_str());
         std::fflush(stderr);
     };
-    core.onStored = [](const std::string& key, const patgen::Bytes& data) {
+    core.onStored = [&timingFile](const std::string& key, const patgen::Bytes& data) {
         std::fprintf(stderr, "stored %s (%zu) \"%s\"\n", key.c_str(), data.size(),
                      printable(std::string(data.begin(), data.end())).c_str());
+        // A program sent for execution is what the generator puts out now.
+        const auto timing = sim::programOutputTiming(std::string(data.begin(), data.end()));
+        std::string error;
+        if (!timingFile.empty() && key.rfind("screen:", 0) == 0 && timing &&
+            !sim::writeOutputTiming(timingFile, *timing, &error))
+            std::fprintf(stderr, "cannot write %s: %s\n", timingFile.c_str(), error.c_str());
         std::fflush(stderr);
     };
     core.onFigure = [](const patgen::Figure& f) {
@@ -74,6 +83,8 @@ int main(int argc, char** argv) {
             core.addCommand(entry);
         } else if (arg == "--nak-enquiry" && hasValue) {
             core.faults().nakEnquiry = std::atoi(argv[++i]);
+        } else if (arg == "--timing-file" && hasValue) {
+            timingFile = argv[++i];
         } else if (arg == "--silent") {
             core.faults().silent = true;
         } else {
