@@ -23,6 +23,7 @@ test: build build-asan
 	cd build/default && ctest --output-on-failure -j2
 	cd build/asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j2
 	$(MAKE) fuzz
+	cd build/fuzz && ctest -L fuzz --output-on-failure -j2
 	bash scripts/fuzz 10
 
 demo: build

@@ -1,6 +1,7 @@
 #pragma once
 // A folder for the files a run writes, one per process, removed at exit.
-// Under $TMPDIR (scripts/fuzz points it at /dev/shm where it can).
+// Under $TMPDIR (scripts/fuzz points it at /dev/shm where it can). When it
+// cannot be made or written, the process says so and exits with status 2.
 #include <optional>
 #include <string>
 
