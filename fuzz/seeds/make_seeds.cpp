@@ -17,6 +17,7 @@
 #include "fuzz/support/generator_calls.h"
 #include "fuzz/support/generator_settings.h"
 #include "fuzz/support/monitor_script.h"
+#include "fuzz/support/qd_session.h"
 #include "fuzz/support/scripted_device.h"
 #include "genlink.h"
 #include "genlink/frames.h"
@@ -29,6 +30,7 @@
 #include "platform/clock.h"
 #include "platform/ini_store.h"
 #include "setstore/registry_file.h"
+#include "siggen/vtg_files.h"
 #include "sim/monitor/link_file.h"
 #include "sim/monitor/monitor_protocol.h"
 #include "sim/patgen/drawing_commands.h"
@@ -36,6 +38,8 @@
 #include "sim/patgen/patgen_core.h"
 #include "sim/patgen/patgen_sim_device.h"
 #include "sim/patgen/program_commands.h"
+#include "sim/qdgen/qdgen_core.h"
+#include "sim/qdgen/qdgen_line.h"
 
 using fuzz::Bytes;
 
@@ -329,6 +333,73 @@ void receiverSeeds() {
          stream(8, 0, 1, 120, {ack, summedBlock(data.data(), 64, false), summedBlock(data.data(), 36, true)}));
 }
 
+// ---- The command generator and the timing card ----
+
+// Answers as the simulated command generator does, keeping each line of the
+// host and each answer (without its line end, which the target adds).
+class RecordingQdgen : public platform::SimDevice {
+public:
+    RecordingQdgen(qdgen::QdgenCore& core, Bytes& answers, Bytes& lines)
+        : line_(core), answers_(answers), lines_(lines) {}
+    void fromHost(platform::SimLine& line, const uint8_t* data, size_t n) override {
+        const std::string answer = line_.feed(data, n);
+        std::string reply = answer;
+        if (!reply.empty() && reply.back() == '\n') reply.pop_back();
+        fuzz::putChunk(answers_, fuzz::bytesOf(reply), 1);
+        fuzz::putChunk(lines_, Bytes(data, data + n), 1);
+        if (!answer.empty()) line.toHost(reinterpret_cast<const uint8_t*>(answer.data()), answer.size());
+    }
+
+private:
+    qdgen::LineProtocol line_;
+    Bytes& answers_;
+    Bytes& lines_;
+};
+
+void commandGeneratorSeeds() {
+    fuzz::routeQdLibrary();
+    const fuzz::QdScript scripts[] = {
+        {0, 1, 1, 0, 1, 40},   // the ISA card: MEME, red, inverted
+        {1, 2, 6, 5, 0, 100},  // the serial line on COM2: 4:3 hatch, red and green
+        {2, 1, 8, 3, 0, 0},    // the PCI card, which asks for its version: small hatch
+    };
+    for (size_t i = 0; i < sizeof scripts / sizeof scripts[0]; ++i) {
+        Bytes answers, lines;
+        qdgen::QdgenCore core(i == 2 ? "2.900" : qdgen::kDefaultFirmware);
+        platform::SimRegistration reg(fuzz::kQdDevice, [&] { return std::make_shared<RecordingQdgen>(core, answers, lines); });
+        core::FakeUi ui;
+        platform::FakeClock clock;
+        fuzz::runQdScript(scripts[i], ui, clock, [](const siggen::QdDriver&) {});
+        Bytes in;
+        fuzz::putQdScript(in, scripts[i]);
+        in.insert(in.end(), answers.begin(), answers.end());
+        seed("qd_replies", "session-" + std::to_string(i), in);
+        Bytes host{static_cast<uint8_t>(i == 2 ? 1 : 0)};
+        host.insert(host.end(), lines.begin(), lines.end());
+        seed("qdgen_sim", "session-" + std::to_string(i), host);
+    }
+}
+
+void timingCardSeeds() {
+    auto card = [](uint8_t kind, const std::string& text) {
+        Bytes in{kind};
+        const Bytes b = fuzz::bytesOf(text);
+        in.insert(in.end(), b.begin(), b.end());
+        return in;
+    };
+    siggen::SgTiming interlaced = siggen::defaultSgTiming();
+    interlaced.interlace = 1;
+    interlaced.syncComposite = 1;
+    seed("vtg_card_files", "timing", card(0, siggen::vtgTimingFile(siggen::defaultSgTiming())));
+    seed("vtg_card_files", "timing-interlaced", card(0, siggen::vtgTimingFile(interlaced)));
+    seed("vtg_card_files", "box-picture", card(1, siggen::vtgBoxPicture(25)));
+    seed("vtg_card_files", "box-colours", card(2, siggen::vtgBoxColours(70, siggen::kColourRB)));
+    const Bytes hatch = stationFile("SG/KOV_P1.vtp");
+    const Bytes inverted = stationFile("SG/KOV_IRG.vtc");
+    seed("vtg_card_files", "demo-KOV_P1", card(1, std::string(hatch.begin(), hatch.end())));
+    seed("vtg_card_files", "demo-KOV_IRG", card(2, std::string(inverted.begin(), inverted.end())));
+}
+
 // ---- Text files ----
 
 void textSeeds() {
@@ -373,6 +444,8 @@ int main(int argc, char** argv) {
     monitorSeeds();
     generatorSeeds();
     receiverSeeds();
+    commandGeneratorSeeds();
+    timingCardSeeds();
     textSeeds();
     return 0;
 }

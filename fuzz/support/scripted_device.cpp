@@ -34,15 +34,17 @@ void MessageSplitter::feed(const uint8_t* data, size_t n, const std::function<vo
 
 void ScriptedDevice::fromHost(platform::SimLine& line, const uint8_t* data, size_t n) {
     splitter_.feed(data, n, [&](const Bytes&) {
-        const Bytes answer = input_.chunk(lengthBytes_);
+        Bytes answer = input_.chunk(lengthBytes_);
+        answer.insert(answer.end(), terminator_.begin(), terminator_.end());
         if (!answer.empty()) line.toHost(answer.data(), answer.size());
     });
 }
 
-void registerScriptedDevice(const std::string& name, Input** current, Framing framing, int lengthBytes) {
-    platform::registerSimDevice(name, [current, framing, lengthBytes]() -> std::shared_ptr<platform::SimDevice> {
+void registerScriptedDevice(const std::string& name, Input** current, Framing framing, int lengthBytes,
+                            const Bytes& terminator) {
+    platform::registerSimDevice(name, [=]() -> std::shared_ptr<platform::SimDevice> {
         if (!*current) return nullptr;
-        return std::make_shared<ScriptedDevice>(**current, framing, lengthBytes);
+        return std::make_shared<ScriptedDevice>(**current, framing, lengthBytes, terminator);
     });
 }
 

@@ -3,11 +3,12 @@
 // host with the next chunk of the fuzz input: a monitor that answers with line
 // noise, a generator that sends what it sends. A message ends where the
 // protocol's frame ends (ECS type 1 at 0xFF, type 2 after the count in its
-// second byte) or, for the generator, with each write of the host.
+// second byte) or, for the generators, with each write of the host.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fuzz/support/fuzz_input.h"
@@ -32,18 +33,22 @@ private:
 
 class ScriptedDevice : public platform::SimDevice {
 public:
-    ScriptedDevice(Input& input, Framing framing, int lengthBytes)
-        : input_(input), splitter_(framing), lengthBytes_(lengthBytes) {}
+    ScriptedDevice(Input& input, Framing framing, int lengthBytes, Bytes terminator)
+        : input_(input), splitter_(framing), lengthBytes_(lengthBytes), terminator_(std::move(terminator)) {}
     void fromHost(platform::SimLine& line, const uint8_t* data, size_t n) override;
 
 private:
     Input& input_;
     MessageSplitter splitter_;
     int lengthBytes_;
+    Bytes terminator_;
 };
 
 // Registers "sim:NAME": each open gets a device answering from `*current`,
 // which the target points at the input of the run before opening the port.
-void registerScriptedDevice(const std::string& name, Input** current, Framing framing, int lengthBytes);
+// A `terminator` goes after every answer: a line device whose host waits
+// seconds of real time for a line end would otherwise crawl.
+void registerScriptedDevice(const std::string& name, Input** current, Framing framing, int lengthBytes,
+                            const Bytes& terminator = {});
 
 } // namespace fuzz
