@@ -4,6 +4,7 @@
 // targets' input layouts. Usage: pelaro-fuzz-seeds OUTDIR
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,9 +31,12 @@
 #include "platform/clock.h"
 #include "platform/ini_store.h"
 #include "setstore/registry_file.h"
+#include "siggen/pg_records.h"
+#include "siggen/sg_timing.h"
 #include "siggen/vtg_files.h"
 #include "sim/monitor/link_file.h"
 #include "sim/monitor/monitor_protocol.h"
+#include "sim/patgen/output_timing.h"
 #include "sim/patgen/drawing_commands.h"
 #include "sim/patgen/memory_commands.h"
 #include "sim/patgen/patgen_core.h"
@@ -212,6 +216,8 @@ void chainSeeds() {
 // ---- The generator ----
 
 genlink::Link* seedLink = nullptr;
+// A program text the generator stored that holds an output timing.
+std::string programText;
 
 // Answers as the simulated generator does, keeping each write of the host
 // and each answer in the targets' layouts.
@@ -236,7 +242,13 @@ private:
 void prime(size_t call) {
     std::vector<int32_t> record(4096, 1);  // larger than any record
     switch (call) {
-    case 0: PG_SetProgram(1, record.data()); break;
+    case 0: {
+        // The program pelaro sends for its default timing.
+        const siggen::PgProgramRecord program = siggen::pgProgramRecord(siggen::defaultSgTiming());
+        std::copy(program.begin(), program.end(), record.begin());
+        PG_SetProgram(1, record.data());
+        break;
+    }
     case 2: PG_SetHTiming(1, record.data()); break;
     case 19: PG3_SetProgram(1, record.data()); break;
     case 32: PG4_SetProgram(1, record.data()); break;
@@ -272,6 +284,10 @@ void generatorSeeds() {
         patgen::addDrawingCommands(*core);
         patgen::addMemoryCommands(*core);
         patgen::addModel406Commands(*core);
+        core->onStored = [](const std::string&, const patgen::Bytes& data) {
+            const std::string text(data.begin(), data.end());
+            if (programText.empty() && sim::programOutputTiming(text)) programText = text;
+        };
         platform::SimRegistration reg("seed-generator", [&]() -> std::shared_ptr<platform::SimDevice> {
             if (recording) return std::make_shared<RecordingGenerator>(core, answers, writes);
             return std::make_shared<patgen::PatgenSimDevice>(core);
@@ -331,6 +347,34 @@ void receiverSeeds() {
     seed("genlink_receivers", "summed-down", stream(7, 100, 64, 0, {ack, ack, ack}));
     seed("genlink_receivers", "summed-up",
          stream(8, 0, 1, 120, {ack, summedBlock(data.data(), 64, false), summedBlock(data.data(), 36, true)}));
+}
+
+// The simulated monitor's options and the generators' state file, with the
+// program text a generator took its output timing from.
+void signalSeeds() {
+    if (programText.empty()) {
+        std::fprintf(stderr, "no program with an output timing was stored\n");
+        std::exit(1);
+    }
+    std::string options;
+    for (const std::string& a : kit::demoMonitorArguments(1)) options += a + "\n";
+    const std::string state = station.path() + "/output-timing.ini";
+    auto in = [&](const sim::OutputTiming& t) {
+        if (!sim::writeOutputTiming(state, t)) std::exit(1);
+        Bytes b;
+        fuzz::putPart(b, fuzz::bytesOf(options));
+        fuzz::putPart(b, stationFile("output-timing.ini"));
+        const Bytes text = fuzz::bytesOf(programText);
+        b.insert(b.end(), text.begin(), text.end());
+        return b;
+    };
+    seed("sim_signal", "demo-program", in(*sim::programOutputTiming(programText)));
+    sim::OutputTiming composite;
+    composite.hKHz = 48.363;
+    composite.vHz = 60.004;
+    composite.hPositive = false;
+    composite.sync = sim::OutputTiming::Sync::Composite;
+    seed("sim_signal", "composite-negative", in(composite));
 }
 
 // ---- The command generator and the timing card ----
@@ -444,6 +488,7 @@ int main(int argc, char** argv) {
     monitorSeeds();
     generatorSeeds();
     receiverSeeds();
+    signalSeeds();
     commandGeneratorSeeds();
     timingCardSeeds();
     textSeeds();
