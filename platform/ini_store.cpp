@@ -5,6 +5,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -132,6 +133,10 @@ char* feedLine(char* str, int num, void* stream) {
     size_t stop = end == std::string::npos ? feed.text.size() : end;
     std::string line = feed.text.substr(feed.pos, stop - feed.pos);
     feed.pos = end == std::string::npos ? feed.text.size() : end + 1;
+    // Blanks before a line mean nothing, as in a Windows profile. inih would
+    // take an indented line for a continuation and overwrite the value of
+    // the key before it (under a name cut to 49 characters), losing both.
+    line.erase(0, std::min(line.size(), line.find_first_not_of(" \t")));
     const size_t room = static_cast<size_t>(num) - 1; // with the newline, not the NUL
     line = shortened(feed, line, room);
     if (line.size() >= room) line.resize(room - 1);
