@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -18,16 +19,21 @@ namespace platform {
 
 namespace {
 
+// Marks the tokens that stand for texts too long for inih (see LineFeed).
+constexpr char kTokenMark = '\x01';
+
 bool sameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
 // Values with blanks at their ends or characters the reader treats specially
 // are written in double quotes with backslash escapes.
 bool needsQuotes(const std::string& v) {
     if (v.empty()) return false;
-    if (v.front() == ' ' || v.back() == ' ' || v.front() == '\t' || v.back() == '\t') return true;
+    // inih trims whatever isspace() calls a blank (vertical tab and form feed too).
+    if (std::isspace(static_cast<unsigned char>(v.front())) || std::isspace(static_cast<unsigned char>(v.back())))
+        return true;
     if (v.front() == '"') return true;
     for (char c : v)
-        if (c == ';' || c == '#' || c == '\\' || c == '\n' || c == '\r') return true;
+        if (c == ';' || c == '#' || c == '\\' || c == '\n' || c == '\r' || c == kTokenMark) return true;
     return false;
 }
 
@@ -65,7 +71,9 @@ std::string unquote(const std::string& v) {
 // inih reads at most INI_MAX_LINE (200) bytes of a line and 50 of a section
 // name, so lines are fed to it from memory: in a line too long for it, the
 // value (or the section name) is replaced by a token that the handler turns
-// back into the full text. Every line stays one line, so error lines match.
+// back into the full text; so it is in a line that holds the token's mark,
+// which then cannot pass for a token. Every line stays one line, so error
+// lines match.
 struct LineFeed {
     const std::string& text;
     size_t pos = 0;
@@ -74,16 +82,16 @@ struct LineFeed {
 };
 
 constexpr size_t kMaxSectionName = 40;
-constexpr size_t kMaxNameForToken = 100;
+constexpr size_t kMaxToken = 12;  // the mark, up to ten digits, the mark
 
 std::string tokenFor(LineFeed& feed, std::string text) {
     feed.longTexts.push_back(std::move(text));
-    return "\x01" + std::to_string(feed.longTexts.size() - 1) + "\x01";
+    return kTokenMark + std::to_string(feed.longTexts.size() - 1) + kTokenMark;
 }
 
 const std::string* fromToken(const LineFeed& feed, const char* text) {
     size_t len = strlen(text);
-    if (len < 3 || text[0] != '\x01' || text[len - 1] != '\x01') return nullptr;
+    if (len < 3 || text[0] != kTokenMark || text[len - 1] != kTokenMark) return nullptr;
     size_t index = 0;
     for (size_t i = 1; i + 1 < len; ++i) {
         if (text[i] < '0' || text[i] > '9') return nullptr;
@@ -111,18 +119,26 @@ std::string valueAsInihReadsIt(const std::string& raw) {
 std::string shortened(LineFeed& feed, const std::string& line, size_t room) {
     size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos) return "";
+    // A text holding the mark goes through a token too, so no text in the
+    // file can pass for a token.
+    const bool marked = line.find(kTokenMark) != std::string::npos;
     char c = line[first];
     if (c == ';' || c == '#') return line.size() < room ? line : "";
     if (c == '[') {
         size_t close = line.find(']', first);
         if (close == std::string::npos) return line.substr(0, std::min(line.size(), room - 1));
         std::string name = line.substr(first + 1, close - first - 1);
-        if (name.size() <= kMaxSectionName && line.size() < room) return line;
+        if (name.size() <= kMaxSectionName && line.size() < room && !marked) return line;
         return "[" + tokenFor(feed, name) + "]";
     }
-    if (line.size() < room) return line;
+    if (line.size() < room && !marked) return line;
     size_t sep = line.find_first_of("=:", first);
-    if (sep == std::string::npos || sep > kMaxNameForToken) return line.substr(0, room - 1);
+    if (sep == std::string::npos || sep + 1 + kMaxToken >= room) {
+        // No room for a token after the name: the line is cut, as inih would.
+        std::string cut = line.substr(0, room - 1);
+        std::erase(cut, kTokenMark);
+        return cut;
+    }
     return line.substr(0, sep + 1) + tokenFor(feed, line.substr(sep + 1));
 }
 

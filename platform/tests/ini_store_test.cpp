@@ -75,16 +75,52 @@ TEST(IniStore, WhatIsReadIsWrittenAndReadBackTheSame) {
         0x5c, 0x3b, 0x20, 0x78, 0x20, 0x5c, 0x23, 0x4c, 0x41, 0x52, 0x4f, 0x5d,
         0x0a, 0x20, 0x5d, 0x0a, 0x20, 0x79, 0x20, 0x4f, 0x44, 0x45, 0x4a, 0x4c
     };
-    const std::string text(reinterpret_cast<const char*>(found), sizeof found);
-    IniStore store;
-    store.loadFromString(text);
-    IniStore back;
-    back.loadFromString(store.toString());
-    ASSERT_EQ(back.sections(), store.sections());
-    for (const std::string& section : store.sections()) {
-        EXPECT_EQ(back.keys(section), store.keys(section));
-        for (const std::string& key : store.keys(section)) EXPECT_EQ(back.get(section, key), store.get(section, key)) << key;
+    // And a quoted vertical tab, written back without its quotes and so lost
+    // as a blank.
+    const unsigned char foundToo[] = {
+        0xd0, 0xd0, 0xd0, 0xd0, 0xd0, 0xd0, 0x5f, 0x50, 0x3d, 0xaf, 0xa7, 0x52,
+        0x54, 0x3d, 0x31, 0x6e, 0x74, 0x0a, 0x5b, 0x43, 0x4f, 0x4d, 0x5d, 0x0a,
+        0x43, 0x4f, 0x4d, 0x31, 0x3d, 0x2f, 0x64, 0x65, 0x76, 0x2f, 0x95, 0x8b,
+        0x86, 0xaa, 0x2d, 0x42, 0x6e, 0x74, 0x0a, 0x5b, 0x43, 0x1a, 0x4d, 0x5d,
+        0x0a, 0x43, 0x4f, 0x4d, 0x31, 0xb8, 0x16, 0x3d, 0x55, 0x92, 0xfe, 0x7f,
+        0x00, 0x00, 0x3d, 0x2f, 0x64, 0x65, 0x76, 0x2f, 0x74, 0x74, 0x79, 0x55,
+        0x53, 0x42, 0x30, 0x0a, 0x43, 0x45, 0x43, 0x53, 0x5f, 0x3d, 0x22, 0x0b,
+        0x22, 0x0a, 0x02, 0x0a, 0x45, 0x43, 0x53, 0x5f, 0x3d, 0x22, 0x22, 0x0a,
+        0x0a, 0x4a, 0x4c, 0x52, 0x54, 0x3d, 0x22, 0x22, 0x0a, 0x0a, 0x0a, 0x0a,
+        0x5d, 0x4c, 0x52, 0x54, 0x3d
+    };
+    for (const std::string& text : {std::string(reinterpret_cast<const char*>(found), sizeof found),
+                                    std::string(reinterpret_cast<const char*>(foundToo), sizeof foundToo)}) {
+        IniStore store;
+        store.loadFromString(text);
+        IniStore back;
+        back.loadFromString(store.toString());
+        ASSERT_EQ(back.sections(), store.sections());
+        for (const std::string& section : store.sections()) {
+            EXPECT_EQ(back.keys(section), store.keys(section));
+            for (const std::string& key : store.keys(section))
+                EXPECT_EQ(back.get(section, key), store.get(section, key)) << key;
+        }
     }
+}
+
+TEST(IniStore, ValuesWithAnyBlankAtTheirEndsOrTheTokenMarkRoundTrip) {
+    const std::string mark = "\x01" "0" "\x01";
+    IniStore store;
+    store.set("S", "VerticalTab", "\v");
+    store.set("S", "FormFeed", "\fx\f");
+    store.set("S", "LooksLikeAToken", mark);
+    store.set("S", "Long", std::string(300, 'l'));  // read through a token
+    store.set("S", "MarkInside", "a" + mark + "b");
+    IniStore back;
+    ASSERT_TRUE(back.loadFromString(store.toString()));
+    for (const std::string& key : store.keys("S")) EXPECT_EQ(back.get("S", key), store.get("S", key)) << key;
+
+    // A hand-written value that looks like a token is taken as it stands.
+    ASSERT_TRUE(back.loadFromString("[S]\nLong=" + std::string(300, 'l') + "\nFake=" + mark + "\n" +
+                                    std::string(150, 'k') + "=" + mark + std::string(60, 'v') + "\n"));
+    EXPECT_EQ(back.get("S", "Fake"), mark);
+    EXPECT_EQ(back.get("S", std::string(150, 'k')), mark + std::string(60, 'v'));
 }
 
 TEST(IniStore, LongValuesAndSectionNamesAreReadWhole) {
