@@ -153,6 +153,9 @@ char* feedLine(char* str, int num, void* stream) {
     // take an indented line for a continuation and overwrite the value of
     // the key before it (under a name cut to 49 characters), losing both.
     line.erase(0, std::min(line.size(), line.find_first_not_of(" \t")));
+    // inih reads a line as text up to its first NUL; a long line read
+    // through a token must end there too.
+    line.resize(std::min(line.size(), line.find('\0')));
     const size_t room = static_cast<size_t>(num) - 1; // with the newline, not the NUL
     line = shortened(feed, line, room);
     if (line.size() >= room) line.resize(room - 1);
