@@ -1,12 +1,19 @@
 #include "app/commands.h"
 
 #include "app/configuration_screen.h"
+#include "app/data_file_commands.h"
 #include "app/generator_control_screen.h"
+#include "app/procedure_commands.h"
 #include "core/ui.h"
+#include "datafiles/viewer_screen.h"
 #include "modeldb/model_selection.h"
+#include "procedure/procedure_lists.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "siggen/signal_generator.h"
 
 namespace app {
 
@@ -23,10 +30,7 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
     // menu open the factory preset screen directly.
     dispatcher_.setHandler(
         CommandId::FactoryPreset,
-        [this] {
-            appstate::ScreenContext c = context();
-            screens::runFactoryPreset(c);
-        },
+        [this] { openFactoryPreset(false); },
         [this] { return state_.document().chassis().factoryPresetAvailable != 0; });
     dispatcher_.setHandler(
         CommandId::Maintenance,
@@ -42,6 +46,19 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
             screens::runFailure(c);
         },
         [this] { return state_.document().chassis().failureAvailable != 0; });
+    dispatcher_.setHandler(CommandId::Procedure, [this] { openProcedureSelect(procedure::kAdjustmentList); });
+    dispatcher_.setHandler(CommandId::TouchUp, [this] { openProcedureSelect(procedure::kTouchUpList); });
+    dispatcher_.setHandler(
+        CommandId::DCnv, [this] { openProcedureSelect(procedure::kDcnvList); },
+        [this] { return procedure::hasDcnvProcedure(state_.document().data(), state_.home()); });
+    dispatcher_.setHandler(CommandId::LoadData, [this] {
+        appstate::ScreenContext c = context();
+        runLoadData(c, state_.profile());
+    });
+    dispatcher_.setHandler(CommandId::SaveData, [this] {
+        appstate::ScreenContext c = context();
+        runSaveData(c, state_.profile());
+    });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -67,6 +84,10 @@ const std::vector<std::string>& Commands::screenKinds() {
         screens::FactoryPreset::kKind,
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,
+        procedure::ProcedureSelect::kKind,
+        datafiles::SaveDataScreen::kKind,
+        datafiles::LoadDataScreen::kKind,
+        datafiles::ViewerScreen::kKind,  // nested in the expert screen
     };
     return kinds;
 }
@@ -75,6 +96,26 @@ void Commands::openModelSelection() {
     modeldb::ModelSelection screen(state_.home(), ui_, state_);
     screen.open();
     ui_.runModal(screen);
+}
+
+bool Commands::runFactoryPreset(bool av) {
+    if (!enabled(CommandId::FactoryPreset)) return false;
+    openFactoryPreset(av);
+    return true;
+}
+
+void Commands::openFactoryPreset(bool av) {
+    // The appliance generator sends no timings: its screen adjusts the mode the monitor shows.
+    const auto variant = generator_.kind() == siggen::kSgKindAppliance ? screens::FactoryPreset::Variant::Appliance
+                                                                        : screens::FactoryPreset::Variant::Timings;
+    appstate::ScreenContext c = context();
+    screens::runFactoryPreset(c, variant, av);
+}
+
+void Commands::openProcedureSelect(int listKind) {
+    procedure::NoStepRunner noRunner;
+    appstate::ScreenContext c = context();
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
 }
 
 void Commands::openConfiguration() {

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "gui/file_filter.h"
 #include "gui/manual_parameters_dialog.h"
 #include "gui/screen_dialogs.h"
 
@@ -22,7 +23,7 @@ std::optional<std::string> QtUi::chooseFile(const core::FileChoice& choice) {
     const QString title = QString::fromStdString(choice.title);
     QString start = QString::fromStdString(choice.folder);
     if (!choice.defaultName.empty()) start += "/" + QString::fromStdString(choice.defaultName);
-    const QString filter = QString::fromStdString(choice.filter);
+    const QString filter = qtFileFilter(choice.filter);
     QString path = choice.mode == core::FileChoice::Mode::Open
                        ? QFileDialog::getOpenFileName(parent_, title, start, filter)
                        : QFileDialog::getSaveFileName(parent_, title, start, filter);

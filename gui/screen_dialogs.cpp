@@ -3,9 +3,11 @@
 #include <map>
 
 #include "gui/configuration_dialog.h"
+#include "gui/data_file_dialogs.h"
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
+#include "gui/procedure_select_dialog.h"
 
 namespace gui {
 
@@ -40,6 +42,10 @@ void registerScreenDialogs() {
     add<FactoryPresetDialog, screens::FactoryPreset>(screens::FactoryPreset::kKind);
     add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
     add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
+    add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
+    add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
+    add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
+    add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

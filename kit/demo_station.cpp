@@ -5,6 +5,7 @@
 
 #include "kit/demo_sg.h"
 #include "kit/model_kit.h"
+#include "kit/prc_file.h"
 #include "modeldb/chassis_layout.h"
 
 namespace kit {
@@ -23,7 +24,19 @@ constexpr int16_t kHFrequency = 0x0300, kVFrequency = 0x0301;
 constexpr int16_t kSyncPolarity = 0x0400, kModeNumber = 0x0401, kNUser = 0x0402, kNFact = 0x0403;
 constexpr int16_t kElapsedHigh = 0x0404, kElapsedLow = 0x0405;
 constexpr int16_t kSyncKind = 0x0406, kHPolarity = 0x0407, kVPolarity = 0x0408;
+// The geometry the monitor keeps for each of its modes.
+constexpr int16_t kModeHSize = 0x0500, kModeHPosition = 0x0501, kModeVSize = 0x0502, kModeVPosition = 0x0503;
+// The white balance: a colour-temperature selector, the three gains it
+// shows, and the register that stores them.
+constexpr int16_t kColourTemp = 0x0600, kRedGain = 0x0601, kGreenGain = 0x0602, kBlueGain = 0x0603;
+constexpr int16_t kWhiteSave = 0x0604;
 } // namespace code
+
+// The data groups' sizes: modes of the per-mode geometry (their device
+// bytes 0..3 stay clear of the other devices' addresses) and colour
+// temperatures of the white balance.
+constexpr int kDemoDataModes = 4;
+constexpr int kDemoColourTemps = 3;
 
 // Single-register commands of one ECS type (formats 1 and 2), and block
 // commands of two bytes for the frequency registers (formats 3 and 4).
@@ -42,13 +55,14 @@ LinkDescription demoLink(int ecsType)
         d.formats[3] = {"READ2", {0x59, 0x05, 0x1000, 0x4000, 0x8000}, {0x5A, 0x05, 0x2000 + 2, 0x8000}, 1};
         d.formats[4] = {"WRITE2", {0x5B, 0x07, 0x1000, 0x4000, 0x2000 + 2, 0x8000}, {0x5C, 0x03, 0x8000}, 1};
     }
-    d.groups.resize(7);
+    d.groups.resize(8);
     d.groups[1] = {"GEOMETRY", 0, 0, 0, 0x01, 255, 0};
     d.groups[2] = {"SERVICE", 0, 0, 0, 0x05, 255, 0};
     d.groups[3] = {"FREQUENCY", 0, 4, 0, 0x06, 0xFFFF, 0};  // two bytes, high first
     d.groups[4] = {"STATUS", 0, 0, 0, 0x07, 255, 0};
     d.groups[5] = {"CENTRE", 0, 0, 0, 0x01, 31, -32};        // signed bytes beside the geometry
     d.groups[6] = {"IDENT", 0, 4, 0, 0x08, 0xFFFF, 0};       // two-byte identifiers
+    d.groups[7] = {"MODE GEOMETRY", 1, 0, 0, 0x00, 255, 0};  // per mode: the device byte is the mode
     auto reg = [](const char* name, int group, uint8_t address) {
         kit::RegisterRecord r;
         r.name = name;
@@ -76,8 +90,10 @@ LinkDescription demoLink(int ecsType)
     // Block 0: service registers (code 0 ends register lists, so it holds a
     // pseudo-register); 1: geometry and picture; 2: the service screens'
     // registers (the identifiers two bytes wide); 3: the measured
-    // frequencies; 4: mode and sync status.
-    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"}, {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"}};
+    // frequencies; 4: mode and sync status; 5: the geometry of each mode;
+    // 6: the white balance.
+    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"},    {17, "SPECIAL"}, {2, "FREQUENCY"},
+                {9, "STATUS"},  {4, "MODE GEOMETRY"}, {5, "WHITE"}};
     d.registers = {reserved,
                    timer,
                    reg("ServiceMode", 2, 0x30),
@@ -116,7 +132,16 @@ LinkDescription demoLink(int ecsType)
                    reg("TotTmrL", 4, 0x05),
                    reg("SyncKind", 4, 0x06),
                    reg("H-Pol", 4, 0x07),
-                   reg("V-Pol", 4, 0x08)};
+                   reg("V-Pol", 4, 0x08),
+                   reg("M-HSize", 7, 0x60),
+                   reg("M-HPosition", 7, 0x61),
+                   reg("M-VSize", 7, 0x62),
+                   reg("M-VPosition", 7, 0x63),
+                   reg("ColorTemp", 2, 0x58),
+                   reg("R-Gain", 2, 0x59),
+                   reg("G-Gain", 2, 0x5A),
+                   reg("B-Gain", 2, 0x5B),
+                   reg("WB_save", 2, 0x5C)};
     return d;
 }
 
@@ -207,6 +232,13 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
     kit::StandardFile s;
     s.startList = {{0x0002, 1}};
     s.endList = {{0x0002, 0}};
+    // What a save copies: the geometry and the picture; service settings
+    // with a skipped and a constant item; the geometry of every mode,
+    // stored by U_save after a load; and the white balance of each colour
+    // temperature (a special group of type 4: ColorTemp selects, the gains
+    // follow), stored by WB_save.
+    auto low = [](int16_t c) { return static_cast<uint8_t>(c & 0xFF); };
+    auto page = [](int16_t c) { return static_cast<uint8_t>(c >> 8); };
     kit::DataGroupRecord g;
     g.name = "GEOMETRY";
     g.page = 1;
@@ -215,9 +247,95 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
     p.name = "PICTURE";
     p.page = 1;
     p.items = {{4, 0}, {5, 0}};
-    s.groups = {g, p};
+    kit::DataGroupRecord service;
+    service.name = "SERVICE";
+    service.page = page(code::kAbl);
+    service.items = {{low(code::kAbl), 0}, {low(code::kAging), 255}, {low(code::kDegauss), 157}};
+    kit::DataGroupRecord modes;
+    modes.name = "MODE GEOMETRY";
+    modes.page = page(code::kModeHSize);
+    modes.modeCount = kDemoDataModes;
+    modes.commitRegister = code::kUserSave;
+    modes.items = {{low(code::kModeHSize), 0}, {low(code::kModeHPosition), 0}, {low(code::kModeVSize), 0},
+                   {low(code::kModeVPosition), 0}};
+    kit::DataGroupRecord white;
+    white.name = "SP4WHITE";
+    white.page = page(code::kColourTemp);
+    white.modeCount = kDemoColourTemps;
+    white.commitRegister = code::kWhiteSave;
+    white.items = {{low(code::kColourTemp), 0}, {low(code::kRedGain), 0}, {low(code::kGreenGain), 0},
+                   {low(code::kBlueGain), 0}};
+    s.groups = {g, p, service, modes, white};
     s.linkDescriptionFile = link;
     return kit::writeFile(data + "/" + name, kit::standardFile(s));
+}
+
+// The demo models' procedures, in the chassis's procedure folder "PRC":
+// the adjustment list GEOMETRY and WHITEBAL, the touch-up list TOUCH.
+bool writeProcedures(const std::string& home)
+{
+    using procedure::prc::Operand;
+    constexpr int32_t kOk = 1, kCancel = 2, kReadjust = 3;
+    constexpr int32_t kConnectText = 0x4101, kHSizeText = 0x4102, kFinishedText = 0x4103, kWhiteText = 0x4201;
+    auto step = [](const char* name, uint8_t kind) {
+        kit::PrcStepSpec s;
+        s.name = name;
+        s.kind = kind;
+        return s;
+    };
+    const std::string folder = home + "/PELARO/PRC/";
+    const std::vector<int32_t> geometry = {code::kHSize, code::kHPosition, code::kVSize, code::kVPosition};
+
+    kit::PrcFileSpec g;
+    g.title = "Geometry adjustment";
+    g.endStep = 7;
+    g.steps.push_back(step("Connect", 2).with(Operand::Messages, {kConnectText}).with(Operand::Keys, {kOk}));
+    g.steps.back().signal = 1;
+    g.steps.back().pattern = 0;
+    g.steps.push_back(step("Keep geometry", 15).with(Operand::Registers, geometry));
+    g.steps.push_back(step("Read geometry", 16));
+    g.steps.push_back(step("Size and position", 1)
+                          .with(Operand::Sliders, geometry)
+                          .with(Operand::Messages, {kHSizeText})
+                          .with(Operand::Keys, {kOk, kCancel, kReadjust})
+                          .with(Operand::Jumps, {0, 0, 4}));
+    g.steps.back().signal = 3;
+    g.steps.back().waitCode = 20;
+    g.steps.push_back(step("User save", 4));
+    g.steps.push_back(step("Finished", 2).with(Operand::Messages, {kFinishedText}).with(Operand::Keys, {kOk}));
+
+    kit::PrcFileSpec w;
+    w.title = "White balance";
+    w.endStep = 7;
+    w.steps.push_back(step("Read picture", 7)
+                          .with(Operand::Registers, {code::kBrightness, code::kContrast})
+                          .with(Operand::Variables, {1, 2}));
+    w.steps.back().pattern = 2;
+    w.steps.push_back(step("Mean level", 12));
+    w.steps.back().expression = "V3=(V1+V2)/2";
+    w.steps.push_back(step("Brightness", 8).with(Operand::Registers, {code::kBrightness}).with(Operand::Variables, {3}));
+    w.steps.push_back(step("IRE 50", 20).with(Operand::IreLevel, {50}).with(Operand::BoxSize, {30}));
+    w.steps.push_back(step("Picture", 27)
+                          .with(Operand::Sliders, {code::kBrightness, code::kContrast})
+                          .with(Operand::Displays, {code::kHFrequency, code::kVFrequency})
+                          .with(Operand::DisplayDelays, {100, 100})
+                          .with(Operand::Messages, {kWhiteText})
+                          .with(Operand::Keys, {kOk, kCancel}));
+    w.steps.push_back(step("Service save", 3));
+
+    kit::PrcFileSpec t;
+    t.title = "Touch up";
+    t.endStep = 4;
+    t.steps.push_back(step("ABL", 14).with(Operand::Variable, {1}));
+    t.steps.push_back(step("Brightness", 1)
+                          .with(Operand::Sliders, {code::kBrightness})
+                          .with(Operand::Messages, {kWhiteText})
+                          .with(Operand::Keys, {kOk, kCancel}));
+    t.steps.push_back(step("User save", 4));
+
+    return kit::writeFile(folder + "GEOMETRY.PRC", kit::prcFile(g)) &&
+           kit::writeFile(folder + "WHITEBAL.PRC", kit::prcFile(w)) &&
+           kit::writeFile(folder + "TOUCH.PRC", kit::prcFile(t));
 }
 
 } // namespace
@@ -255,8 +373,16 @@ std::vector<std::string> demoMonitorArguments(int)
         {code::kFailureB, 0x80},      // Fan
         {code::kHSize, 128},          {code::kVSize, 120},
         {code::kHPosition, 0xFA},     // -6 as a signed byte
-        {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200}};
+        {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200},
+        {code::kAbl, 3},              {code::kColourTemp, 1},  {code::kRedGain, 128},
+        {code::kGreenGain, 120},      {code::kBlueGain, 112}};
     for (const auto& [c, v] : registers) args.insert(args.end(), {"--register", hex(c) + "=" + std::to_string(v)});
+    // The geometry of each mode differs a little from the next.
+    const std::pair<int16_t, int> modeGeometry[] = {
+        {code::kModeHSize, 124}, {code::kModeHPosition, 30}, {code::kModeVSize, 116}, {code::kModeVPosition, 20}};
+    for (int mode = 0; mode < kDemoDataModes; ++mode)
+        for (const auto& [c, v] : modeGeometry)
+            args.insert(args.end(), {"--register", hex(c) + "@" + std::to_string(mode) + "=" + std::to_string(v + 2 * mode)});
     args.insert(args.end(), {"--self-clearing", hex(code::kDegauss)});
     return args;
 }
@@ -303,6 +429,7 @@ bool writeDemoStation(const std::string& home)
                               kit::noticeFile({{21, "VX-1900S", "Factory preset is not available for this model."}}));
     ok = ok && kit::writeFile(home + "/pelaro.rls", kit::releaseFile({"0.9 demo", "1.0 demo"}));
     ok = ok && writeDemoSgFolder(home);
+    ok = ok && writeProcedures(home);
     return ok;
 }
 

@@ -59,27 +59,36 @@ RegisterRecord decodeRegister(core::RecordReader r) {
     return g;
 }
 
+// Reads one section at `pos`. A fault leaves `pos` at its offset; in partial
+// mode the complete records before it are kept in `out`.
 template <typename Record, typename Decode>
 bool readSection(core::RecordReader& file, size_t& pos, const char* tag, size_t capacity, Decode decode,
-                 std::vector<Record>& out, std::string* error) {
+                 std::vector<Record>& out, std::string* error, bool partial = false) {
     if (!file.has(pos, kSectionHeader)) {
         if (error) *error = core::strf("section %s: header missing", tag);
         return false;
     }
     const int32_t count = file.i32At(pos + 8);
-    pos += kSectionHeader;
     if (count < 0 || static_cast<size_t>(count) > capacity) {
         if (error) *error = core::strf("section %s: count %d outside 0..%zu", tag, count, capacity);
         return false;
     }
+    pos += kSectionHeader;
     const size_t n = static_cast<size_t>(count);
-    if (!file.has(pos, n * Record::kSize)) {
+    const bool whole = file.has(pos, n * Record::kSize);
+    if (!whole && !partial) {
         if (error) *error = core::strf("section %s: %zu records announced, file too short", tag, n);
         return false;
     }
     out.clear();
     out.reserve(n);
     for (size_t i = 0; i < n; ++i) {
+        if (!file.has(pos, Record::kSize)) {
+            if (error)
+                *error = core::strf("section %s: record %zu of %zu needs %zu bytes, %zu left", tag, i + 1, n,
+                                    Record::kSize, file.size() - pos);
+            return false;
+        }
         out.push_back(decode(file.sub(pos, Record::kSize)));
         pos += Record::kSize;
     }
@@ -109,6 +118,20 @@ bool parseLinkDescription(const uint8_t* data, size_t size, LinkDescription& out
     if (!readSection(file, pos, "REG", kMaxRegisters, decodeRegister, d.registers, error)) return false;
     out = std::move(d);
     return true;
+}
+
+bool parseLinkDescriptionAsFarAsItGoes(const uint8_t* data, size_t size, LinkDescription& out,
+                                       size_t& stopOffset, std::string& error) {
+    core::RecordReader file(data, size);
+    out = LinkDescription{};
+    size_t pos = 0;
+    const bool whole = readSection(file, pos, "FOR", kMaxFormats, decodeFormat, out.formats, &error, true) &&
+                       readSection(file, pos, "GRP", kMaxGroups, decodeGroup, out.groups, &error, true) &&
+                       readSection(file, pos, "R_B", kMaxBlocks, decodeBlock, out.blocks, &error, true) &&
+                       readSection(file, pos, "REG", kMaxRegisters, decodeRegister, out.registers, &error, true);
+    stopOffset = whole ? size : pos;
+    if (whole) error.clear();
+    return whole;
 }
 
 } // namespace ecs

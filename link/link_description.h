@@ -76,4 +76,10 @@ LinkDescription emptyLinkDescription();
 bool parseLinkDescription(const uint8_t* data, size_t size, LinkDescription& out,
                           std::string* error = nullptr);
 
+// The same for a viewer: decodes every complete record up to the first fault
+// into `out` (sections not reached stay empty). True when the whole file
+// decoded; otherwise `stopOffset` is where the fault lies and `error` says why.
+bool parseLinkDescriptionAsFarAsItGoes(const uint8_t* data, size_t size, LinkDescription& out,
+                                       size_t& stopOffset, std::string& error);
+
 } // namespace ecs

@@ -44,6 +44,39 @@ std::string messageFilePath(const std::string& home, int letter)
     return platform::locateFile(home, name);
 }
 
+namespace {
+
+// Calls `take` for each message of the text in file order until it returns false.
+template <typename Take>
+void forEachMessage(std::istream& in, Take take)
+{
+    std::string line;
+    size_t lineNo = 0;
+    bool pending = static_cast<bool>(std::getline(in, line));
+    while (pending) {
+        ++lineNo;
+        dropLineEnd(line);
+        const int number = !line.empty() && line[0] == '$' ? lineNumber(line) : -1;
+        if (number < 0) {
+            pending = static_cast<bool>(std::getline(in, line));
+            continue;
+        }
+        MessageEntry entry{number, line, lineNo};
+        // Continuation lines run up to the next "$" line or the end.
+        bool full = false;
+        while ((pending = static_cast<bool>(std::getline(in, line)))) {
+            dropLineEnd(line);
+            if (!line.empty() && line[0] == '$') break;
+            ++lineNo;
+            full = full || entry.text.size() + line.size() > kMaxMessage;
+            if (!full) entry.text += line;
+        }
+        if (!take(std::move(entry))) return;
+    }
+}
+
+} // namespace
+
 std::string messageText(const std::string& home, int letter, int number, core::Ui& ui)
 {
     if (letter < 0 || letter > 25) return {};
@@ -53,20 +86,23 @@ std::string messageText(const std::string& home, int letter, int number, core::U
         ui.message("FILE OPEN ERR(" + path + ")");
         return {};
     }
-    std::string line;
-    while (std::getline(in, line)) {
-        dropLineEnd(line);
-        if (line.empty() || line[0] != '$' || lineNumber(line) != number) continue;
-        std::string text = line;
-        while (std::getline(in, line)) {
-            dropLineEnd(line);
-            if (!line.empty() && line[0] == '$') break;
-            if (text.size() + line.size() > kMaxMessage) break;
-            text += line;
-        }
-        return text;
-    }
-    return {};
+    std::string text;
+    forEachMessage(in, [&](MessageEntry&& m) {
+        if (m.number != number) return true;
+        text = std::move(m.text);
+        return false;
+    });
+    return text;
+}
+
+std::vector<MessageEntry> readMessages(std::istream& in)
+{
+    std::vector<MessageEntry> all;
+    forEachMessage(in, [&](MessageEntry&& m) {
+        all.push_back(std::move(m));
+        return true;
+    });
+    return all;
 }
 
 } // namespace modeldb

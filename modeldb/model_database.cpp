@@ -85,6 +85,12 @@ CodeRecord decodeCodeRecord(const uint8_t* record, size_t size, size_t nameWidth
     return c;
 }
 
+CodeRecord decodeCodeRecord(Table table, const uint8_t* record)
+{
+    const size_t size = tableInfo(table).recordSize;
+    return decodeCodeRecord(record, size, size - 3);  // code, name, terminator byte
+}
+
 std::string ModelDatabase::pathOf(Table table) const
 {
     return platform::locateFile(home_, tableInfo(table).fileName);
@@ -142,7 +148,7 @@ int ModelDatabase::readRecords(Table table, int count, std::vector<CodeRecord>& 
     case Open::Ok: break;
     }
     for (size_t i = 0; i < bytes.size() / info.recordSize; ++i)
-        out.push_back(decodeCodeRecord(bytes.data() + i * info.recordSize, info.recordSize, info.recordSize - 3));
+        out.push_back(decodeCodeRecord(table, bytes.data() + i * info.recordSize));
     return 1;
 }
 

@@ -52,6 +52,8 @@ constexpr size_t kModelRecordSize = 128;
 
 ModelRecord decodeModelRecord(const uint8_t* record, size_t size);
 CodeRecord decodeCodeRecord(const uint8_t* record, size_t size, size_t nameWidth);
+// A whole record of one of the four code tables (its record size, its name width).
+CodeRecord decodeCodeRecord(Table table, const uint8_t* record);
 
 struct ModelEntry {
     std::string modelName;

@@ -67,6 +67,38 @@ void readRegisterList(core::RecordReader& r, size_t offset, ScreenRegisterList& 
 
 constexpr size_t kMarker = 16;
 
+void stopAt(DecodeReport* report, size_t offset, int part, std::string reason)
+{
+    if (report && !report->stop) report->stop = DecodeReport::Stop{offset, part, std::move(reason)};
+}
+
+// Reports when `size` bytes of `what` do not lie at `pos`.
+void need(const std::vector<uint8_t>& bytes, DecodeReport* report, size_t pos, size_t size, int part,
+          const char* what)
+{
+    if (pos <= bytes.size() && size <= bytes.size() - pos) return;
+    stopAt(report, std::min(pos, bytes.size()), part,
+           core::strf("%s needs %zu bytes at %zu; the file ends at %zu", what, size, pos, bytes.size()));
+}
+
+// Reports counts the image cannot hold and records the file lacks.
+void needRecords(const std::vector<uint8_t>& bytes, DecodeReport* report, size_t pos, int64_t count, size_t size,
+                 size_t capacity, int part, const char* section)
+{
+    if (!report) return;
+    if (count < 0) report->notes.push_back(core::strf("%s: count %lld taken as 0", section, static_cast<long long>(count)));
+    if (count > static_cast<int64_t>(capacity))
+        report->notes.push_back(core::strf("%s: count %lld beyond the capacity %zu; %zu kept", section,
+                                           static_cast<long long>(count), capacity, capacity));
+    if (count <= 0) return;
+    const size_t remaining = remainingAt(bytes, pos);
+    const size_t complete = remaining / size;
+    if (complete >= static_cast<uint64_t>(count)) return;
+    stopAt(report, pos + complete * size, part,
+           core::strf("%s: record %zu of %lld needs %zu bytes; %zu left", section, complete + 1,
+                      static_cast<long long>(count), size, remaining - complete * size));
+}
+
 } // namespace
 
 int16_t ModelImage::specialHandling(size_t screen) const
@@ -111,11 +143,20 @@ ModelTiming decodeTiming(const uint8_t* record, size_t size)
     return t;
 }
 
-bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image)
+bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image, DecodeReport* report)
 {
     image.reset();
     core::RecordReader r(bytes);
-    if (!r.has(0, 8) || r.textAt(4, 4) != "MDL=") return false;
+    if (!r.has(0, 8)) {
+        stopAt(report, bytes.size(), kMdlPreamble, core::strf("the preamble needs 16 bytes; the file has %zu", bytes.size()));
+        return false;
+    }
+    if (r.textAt(4, 4) != "MDL=") {
+        stopAt(report, 4, kMdlPreamble, "the preamble's tag is not \"MDL=\"");
+        return false;
+    }
+    need(bytes, report, 0, 16, kMdlPreamble, "the preamble");
+    need(bytes, report, 16, 48, kMdlHeader, "the header");
 
     // Header after the preamble.
     image.chassisFile = r.textAt(16, kNameField);
@@ -129,29 +170,44 @@ bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image)
     int32_t touchUpList = r.i32At(52);
     size_t pos = 64;
 
+    need(bytes, report, pos, kMarker, kMdlPresets, "the PRE_PARA marker");
     pos += kMarker;  // PRE_PARA
+    needRecords(bytes, report, pos, presets, kTimingRecord, kMaxPresets, kMdlPresets, "PRE_PARA");
     image.presetCount = static_cast<int16_t>(readTimings(bytes, pos, presets, image.presets.data(), kMaxPresets));
+    need(bytes, report, pos, kMarker, kMdlAdjustTimings, "the ADJ_PARA marker");
     pos = std::min(pos, SIZE_MAX - kMarker) + kMarker;  // ADJ_PARA
+    needRecords(bytes, report, pos, adjusts, kTimingRecord, kMaxAdjustTimings, kMdlAdjustTimings, "ADJ_PARA");
     image.adjustCount = static_cast<int16_t>(readTimings(bytes, pos, adjusts, image.adjustTimings.data(), kMaxAdjustTimings));
+    need(bytes, report, pos, kMarker, kMdlMpuData, "the MPU_DATA marker");
     pos = std::min(pos, SIZE_MAX - kMarker) + kMarker;  // MPU_DATA
+    needRecords(bytes, report, pos, mpuData, kMpuDataRecord, kMaxMpuData, kMdlMpuData, "MPU_DATA");
     image.mpuDataCount = static_cast<int32_t>(readRaw(bytes, pos, mpuData, image.mpuData));
+    need(bytes, report, pos, kMarker, kMdlMpuMode, "the MPU_MODE marker");
     pos = std::min(pos, SIZE_MAX - kMarker) + kMarker;  // MPU_MODE
+    needRecords(bytes, report, pos, mpuMode, kMpuModeRecord, kMaxMpuMode, kMdlMpuMode, "MPU_MODE");
     image.mpuModeCount = static_cast<int32_t>(readRaw(bytes, pos, mpuMode, image.mpuMode));
 
     // From here on every section has a fixed size; a reader past the end gives zeros.
     if (pos > bytes.size()) pos = bytes.size();
+    need(bytes, report, pos, kMarker + 4 + kMaxAdjustProcedures * kNameField, kMdlProcedures, "PRC_DATA");
     pos += kMarker;  // PRC_DATA
     adjustList = r.has(pos, 4) ? r.i32At(pos) : 0;
     pos += 4;
+    if (report && adjustList > static_cast<int32_t>(kMaxAdjustProcedures))
+        report->notes.push_back(core::strf("PRC_DATA: count %d beyond the capacity %zu", adjustList, kMaxAdjustProcedures));
     image.adjustProcedureCount = static_cast<int32_t>(
         std::clamp<int64_t>(adjustList, 0, static_cast<int64_t>(kMaxAdjustProcedures)));
     for (size_t i = 0; i < kMaxAdjustProcedures; ++i)
         image.adjustProcedures[i] = r.has(pos + i * kNameField, 1) ? r.textAt(pos + i * kNameField, kNameField) : "";
     pos += kMaxAdjustProcedures * kNameField;
 
+    need(bytes, report, pos, kMarker + 4 + kMaxTouchUpProcedures * kNameField + kTouchUpExtra, kMdlTouchUp,
+         "TUP_DATA");
     pos += kMarker;  // TUP_DATA
     touchUpList = r.has(pos, 4) ? r.i32At(pos) : 0;
     pos += 4;
+    if (report && touchUpList > static_cast<int32_t>(kMaxTouchUpProcedures))
+        report->notes.push_back(core::strf("TUP_DATA: count %d beyond the capacity %zu", touchUpList, kMaxTouchUpProcedures));
     image.touchUpProcedureCount = static_cast<int32_t>(
         std::clamp<int64_t>(touchUpList, 0, static_cast<int64_t>(kMaxTouchUpProcedures)));
     for (size_t i = 0; i < kMaxTouchUpProcedures; ++i)
@@ -160,6 +216,7 @@ bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image)
     readBytes(r, pos, image.touchUpExtra.data(), kTouchUpExtra);
     pos += kTouchUpExtra;
 
+    need(bytes, report, pos, kMarker + kSpecial1Size + 2 * kSpecial23Size + kSpecial4Size, kMdlSpecial, "SPECIAL");
     pos += kMarker;  // SPECIAL
     readBytes(r, pos, image.special1.data(), kSpecial1Size);
     pos += kSpecial1Size;
@@ -170,12 +227,15 @@ bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image)
     readBytes(r, pos, image.special4.data(), kSpecial4Size);
     pos += kSpecial4Size;
 
+    need(bytes, report, pos, kMarker + 2, kMdlAvPresets, "AVPRE_PARA");
     pos += kMarker;  // AVPRE_PARA
     int16_t avPresets = r.has(pos, 2) ? r.i16At(pos) : 0;
     pos += 2;
+    needRecords(bytes, report, pos, avPresets, kTimingRecord, kMaxAvPresets, kMdlAvPresets, "AVPRE_PARA");
     image.avPresetCount = static_cast<int16_t>(readTimings(bytes, pos, avPresets, image.avPresets.data(), kMaxAvPresets));
     if (pos > bytes.size()) pos = bytes.size();
 
+    need(bytes, report, pos, kMarker + 2, kMdlUmtNumber, "UMT_NO");
     pos += kMarker;  // UMT_NO and two further bytes
     image.umtNumber = r.has(pos, 2) ? r.i16At(pos) : 0;
     return true;
@@ -195,10 +255,12 @@ ecs::ServiceList serviceList(core::RecordReader& r, size_t codes, size_t values)
 
 } // namespace
 
-void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& c)
+void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& c, DecodeReport* report)
 {
     using namespace chassis;
     c.reset();
+    if (bytes.size() < kSize)
+        stopAt(report, bytes.size(), 0, core::strf("the chassis record has %zu bytes; the file ends at %zu", kSize, bytes.size()));
     core::RecordReader r(bytes.data(), std::min(bytes.size(), kSize));
     c.standardFile = r.textAt(kStandardFile, kNameField);
     for (size_t k = 0; k < c.timingRegisters.size(); ++k) c.timingRegisters[k] = r.i16At(kTimingRegisters + 2 * k);
@@ -233,17 +295,28 @@ void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& c)
     for (size_t k = 0; k < c.panelButtons.size(); ++k) c.panelButtons[k] = r.i16At(kPanelButtons + 2 * k);
 }
 
-void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s)
+void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s, DecodeReport* report)
 {
     s.reset();
+    need(bytes, report, 0, kStandardPreamble, kStdPreamble, "the preamble");
     if (bytes.size() <= kStandardPreamble) return;
     core::RecordReader r(bytes.data() + kStandardPreamble,
                          std::min(bytes.size() - kStandardPreamble, kStandardBlockSize));
+    const size_t block = kStandardPreamble;  // reader offsets are relative to the block
+    need(bytes, report, block, 80, kStdStartList, "the start list");
+    need(bytes, report, block + 80, 80, kStdEndList, "the end list");
+    need(bytes, report, block + 160, 4, kStdGroupCount, "the data group count");
     for (size_t k = 0; k < s.startList.size(); ++k) {
         s.startList[k] = {r.i32At(8 * k), r.i32At(8 * k + 4)};
         s.endList[k] = {r.i32At(80 + 8 * k), r.i32At(84 + 8 * k)};
     }
     int32_t groups = r.i32At(160);
+    // The block has room for 30 groups: a larger count is cut, not searched for.
+    if (report && groups > static_cast<int32_t>(kMaxDataGroups))
+        report->notes.push_back(core::strf("data groups: count %d beyond the capacity %zu; %zu kept", groups,
+                                           kMaxDataGroups, kMaxDataGroups));
+    needRecords(bytes, report, block + 164, std::min<int64_t>(groups, kMaxDataGroups), kDataGroupSize,
+                kMaxDataGroups, kStdGroups, "data groups");
     s.groupCount = static_cast<int32_t>(usableCount(groups, kMaxDataGroups, r.remaining() > 164 ? r.size() - 164 : 0,
                                                     kDataGroupSize));
     for (size_t g = 0; g < static_cast<size_t>(s.groupCount); ++g) {
@@ -258,6 +331,8 @@ void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s)
         r.bytesAt(at + 27, d.itemLow.data(), 256);
         r.bytesAt(at + 283, d.itemFlag.data(), 256);
     }
+    need(bytes, report, block + 16364, kNameField, kStdLinkDescription, "the link description name");
+    need(bytes, report, block + 16380, 80, kStdTail, "the block's last 80 bytes");
     s.linkDescriptionFile = r.textAt(16364, kNameField);
     r.bytesAt(16380, s.tail.data(), s.tail.size());
 }

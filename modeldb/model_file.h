@@ -3,6 +3,7 @@
 // link description file, all in the "data" folder beside the program.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,14 +13,40 @@ namespace core { class Ui; }
 
 namespace modeldb {
 
+// What a decoder found beside the values: where the bytes first ran out (the
+// file offset of the first record or field it could not read whole, the part
+// of the file that was cut, and why) and the counts it had to cut to the
+// image's capacity. A file viewer shows the parts before `stop->part`.
+struct DecodeReport {
+    struct Stop {
+        size_t offset = 0;
+        int part = 0;  // a ModelFilePart or StandardFilePart
+        std::string reason;
+    };
+    std::optional<Stop> stop;
+    std::vector<std::string> notes;
+};
+
+// The parts of a model file in file order.
+enum ModelFilePart {
+    kMdlPreamble, kMdlHeader, kMdlPresets, kMdlAdjustTimings, kMdlMpuData, kMdlMpuMode,
+    kMdlProcedures, kMdlTouchUp, kMdlSpecial, kMdlAvPresets, kMdlUmtNumber, kMdlComplete,
+};
+// The parts of a standard file in file order.
+enum StandardFilePart {
+    kStdPreamble, kStdStartList, kStdEndList, kStdGroupCount, kStdGroups, kStdLinkDescription, kStdTail,
+    kStdComplete,
+};
+
 // Decoders of the file images. They never read past the bytes given; what a
 // short file lacks stays in its reset state, and counts are cut to what the
-// image holds and to the records actually present.
+// image holds and to the records actually present; `report` (optional) says
+// where and why.
 // Returns false when the preamble does not carry the tag "MDL=" (the image is
 // then left reset).
-bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image);
-void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& chassis);
-void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& standard);
+bool decodeModelFile(const std::vector<uint8_t>& bytes, ModelImage& image, DecodeReport* report = nullptr);
+void decodeChassisFile(const std::vector<uint8_t>& bytes, ChassisRecord& chassis, DecodeReport* report = nullptr);
+void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& standard, DecodeReport* report = nullptr);
 ModelTiming decodeTiming(const uint8_t* record, size_t size);
 
 // Loads a link description file into the monitor link; 1 when the file could

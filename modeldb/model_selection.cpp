@@ -81,17 +81,53 @@ void ModelSelection::sortBy(int column)
     auto key = [column](const ModelEntry& e) -> const std::string& {
         return column == 1 ? e.modelName : column == 2 ? e.chassisName : e.customerName;
     };
-    // Exchange sort: every later entry that sorts before position i trades places with it.
-    size_t n = entries_.size();
-    for (size_t i = 0; i + 1 < n; ++i) {
-        for (size_t j = i + 1; j < n; ++j) {
-            if (key(entries_[i]).compare(key(entries_[j])) > 0) {
-                std::swap(entries_[i], entries_[j]);
-                std::swap(records_[i], records_[j]);
-                std::swap(rowNumbers_[i], rowNumbers_[j]);
+    const size_t n = entries_.size();
+    // Each key as its rank among the keys (equal keys, equal ranks), so the
+    // exchange sort below compares and exchanges integers: the order it gives
+    // is the one it gives on the entries themselves (equal keys included, the
+    // sort not being stable), at a fraction of the cost for a large kit.
+    std::vector<size_t> byKey(n);
+    for (size_t i = 0; i < n; ++i) byKey[i] = i;
+    std::sort(byKey.begin(), byKey.end(), [&](size_t a, size_t b) { return key(entries_[a]) < key(entries_[b]); });
+    std::vector<uint32_t> rank(n);  // rank of the entry now at each position
+    size_t distinct = 0;
+    for (size_t k = 0; k < n; ++k) {
+        if (k == 0 || key(entries_[byKey[k - 1]]) < key(entries_[byKey[k]])) ++distinct;
+        rank[byKey[k]] = static_cast<uint32_t>(distinct - 1);
+    }
+    std::vector<uint32_t> from(n);  // which entry ends at each position
+    for (size_t i = 0; i < n; ++i) from[i] = static_cast<uint32_t>(i);
+
+    if (distinct == n) {
+        // With no two keys equal, the exchange sort's order is the keys' order.
+        for (size_t i = 0; i < n; ++i) from[rank[i]] = static_cast<uint32_t>(i);
+    } else {
+        // Exchange sort: every later entry that sorts before position i trades
+        // places with it. Position i's entry is held in locals during the scan.
+        for (size_t i = 0; i + 1 < n; ++i) {
+            uint32_t rankI = rank[i], fromI = from[i];
+            for (size_t j = i + 1; j < n; ++j) {
+                if (rankI > rank[j]) {
+                    std::swap(rankI, rank[j]);
+                    std::swap(fromI, from[j]);
+                }
             }
+            rank[i] = rankI;
+            from[i] = fromI;
         }
     }
+
+    std::vector<ModelEntry> entries(n);
+    std::vector<ModelRecord> records(n);
+    std::vector<int> rowNumbers(n);
+    for (size_t i = 0; i < n; ++i) {
+        entries[i] = std::move(entries_[from[i]]);
+        records[i] = std::move(records_[from[i]]);
+        rowNumbers[i] = rowNumbers_[from[i]];
+    }
+    entries_ = std::move(entries);
+    records_ = std::move(records);
+    rowNumbers_ = std::move(rowNumbers);
 }
 
 void ModelSelection::selectModel(int row)

@@ -1,19 +1,14 @@
 #include "platform/ini_store.h"
 
-#include <fcntl.h>
 #include <ini.h>
 #include <strings.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <string>
 #include <vector>
-
-#include "platform/xdg_paths.h"
 
 namespace platform {
 
@@ -204,21 +199,6 @@ int parseText(const std::string& text, IniStore* store) {
     return ini_parse_stream(feedLine, &feed, onValue, &feed);
 }
 
-bool writeAll(int fd, const std::string& content) {
-    const char* p = content.data();
-    size_t left = content.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 IniStore::Section* IniStore::find(const std::string& section) {
@@ -332,44 +312,6 @@ std::vector<std::string> IniStore::keys(const std::string& section) const {
     if (const Section* s = find(section))
         for (const auto& kv : s->values) names.push_back(kv.first);
     return names;
-}
-
-bool writeFileAtomically(const std::string& path, const std::string& content, std::string* error) {
-    auto fail = [&](const std::string& what) {
-        if (error) *error = what + ": " + strerror(errno);
-        return false;
-    };
-    size_t slash = path.rfind('/');
-    std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    if (!makeFolders(folder)) return fail(folder);
-
-    static std::atomic<unsigned> sequence{0};
-    std::string temp = path + ".tmp." + std::to_string(getpid()) + "." + std::to_string(sequence++);
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return fail(temp);
-    if (!writeAll(fd, content) || fsync(fd) != 0) {
-        int saved = errno;
-        ::close(fd);
-        unlink(temp.c_str());
-        errno = saved;
-        return fail(temp);
-    }
-    if (::close(fd) != 0) {
-        unlink(temp.c_str());
-        return fail(temp);
-    }
-    if (rename(temp.c_str(), path.c_str()) != 0) {
-        int saved = errno;
-        unlink(temp.c_str());
-        errno = saved;
-        return fail(path);
-    }
-    int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
 }
 
 } // namespace platform

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/atomic_file.h"  // writeFileAtomically
+
 namespace platform {
 
 class IniStore {
@@ -39,8 +41,5 @@ private:
     const Section* find(const std::string& section) const;
     std::vector<Section> sections_;
 };
-
-// Writes `content` to `path` through a temporary file, fsync and rename.
-bool writeFileAtomically(const std::string& path, const std::string& content, std::string* error = nullptr);
 
 } // namespace platform

@@ -33,13 +33,20 @@ void AppState::startApplicationState()
         ecsType = profile_.getInt("ECS_TYPE", 0);
     }
 
-    document_.buildLink(config_.ecsPort);
+    if (overrides_.monitorPort.empty()) document_.buildLink(config_.ecsPort);
+    else document_.buildLink(overrides_.monitorPort);
+    if (overrides_.ecsType != 0) ecsType = overrides_.ecsType;
     setEcsType(ecsType == 1 ? 1 : 2);
     openGenerator();
 
     modelName_ = profile_.getString("PREV_QX");
     modelFile_ = profile_.getString("PREV_file");
-    document_.loadModel(modelFile_);
+    if (!overrides_.modelFile.empty()) {
+        modelName_ = overrides_.modelName;
+        modelFile_ = overrides_.modelFile;
+        document_.setModelFileName(modelFile_);
+    }
+    if (overrides_.loadModel) document_.loadModel(modelFile_);
     flags_.expert = true;
 }
 

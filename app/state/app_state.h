@@ -22,6 +22,17 @@ struct PortConfiguration {
     int sgIsaNumber = 0;
 };
 
+// Choices of one run that replace the profile's without being stored (the
+// command line's --port and --model): the monitor port, the model, or no
+// model at all.
+struct RunOverrides {
+    std::string monitorPort;  // "COMn" or a device path; empty: the profile's port number
+    std::string modelName;    // with modelFile: this model instead of the previous one
+    std::string modelFile;
+    int ecsType = 0;          // the model's ECS type; 0: the profile's
+    bool loadModel = true;    // false: start without loading any model
+};
+
 class AppState : public modeldb::ModelSelectionHost {
 public:
     AppState(std::string home, core::Ui& ui, Profile& profile, platform::Clock& clock = platform::systemClock());
@@ -34,6 +45,8 @@ public:
     // Reads the profile (writing the first-run values when needed), builds the
     // link, sets the ECS type, opens the generator, and loads the previous model.
     void startApplicationState();
+    // Takes effect at the next startApplicationState().
+    void setRunOverrides(RunOverrides overrides) { overrides_ = std::move(overrides); }
 
     // Writes the configuration, reopens the generator, rebuilds the link and
     // reloads the current model (also when nothing changed).
@@ -77,6 +90,7 @@ private:
     ModelDocument document_;
     GeneratorLayer* generator_ = nullptr;
     PortConfiguration config_;
+    RunOverrides overrides_;
     int ecsType_ = 2;
     std::string modelName_;
     std::string modelFile_;

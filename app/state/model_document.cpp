@@ -18,6 +18,12 @@ void ModelDocument::buildLink(int portNumber)
     link_ = std::make_unique<ecs::EcsLink>(portNumber, ui_, clock_);
 }
 
+void ModelDocument::buildLink(const std::string& portName)
+{
+    link_.reset();
+    link_ = std::make_unique<ecs::EcsLink>(portName, ui_, clock_);
+}
+
 int ModelDocument::loadModel(const std::string& modelFile)
 {
     int result = modeldb::loadModel(*data_, home_, modelFile, ui_, [this](const std::string& path) {

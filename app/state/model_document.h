@@ -21,6 +21,8 @@ public:
     // Replaces the link by a new one on COM<portNumber> (0 gives "COM0",
     // which does not exist: its commands fail with the link error).
     void buildLink(int portNumber);
+    // The same on a named port: "COMn", a device path or "sim:NAME".
+    void buildLink(const std::string& portName);
     ecs::EcsLink& link() { return *link_; }
     bool hasLink() const { return link_ != nullptr; }
 

@@ -5,12 +5,15 @@
 #include <set>
 
 #include "app/commands.h"
+#include "datafiles/viewer_screen.h"
+#include "datafiles/data_file_screen.h"
 #include "app/generator_control_screen.h"
 #include "app/signal_generator_layer.h"
 #include "app/state/service_session.h"
 #include "core/test_ui.h"
 #include "kit/demo_station.h"
 #include "kit/temp_folder.h"
+#include "procedure/procedure_runner.h"
 #include "screen_fixture.h"
 #include "screens/factory_preset.h"
 #include "sim/monitor/monitor_behaviour.h"
@@ -74,6 +77,22 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     EXPECT_EQ(state->modelName(), "VX-1900S");
     EXPECT_EQ(state->link().ecsType(), 2);
 
+    // The procedure lists of the chosen model: start its second procedure, then leave.
+    struct Runner : procedure::ProcedureRunner {
+        std::vector<std::string> names;
+        void runProcedure(const procedure::ProcedureChoice& c) override { names.push_back(c.name); }
+    } runner;
+    commands->setProcedureRunner(&runner);
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::Procedure));
+    ui.answerModal({InputEvent::click("Exit")});
+    ASSERT_TRUE(commands->run(CommandId::TouchUp));
+    EXPECT_FALSE(commands->enabled(CommandId::DCnv));  // no DCnv procedure in the demo's touch-up list
+    EXPECT_EQ(runner.names, std::vector<std::string>{"WHITEBAL"});
+    commands->setProcedureRunner(nullptr);
+    EXPECT_EQ(protocol->registerValue(0x0002), 0);  // service mode left again
+    EXPECT_TRUE(ui.messages().empty());
+
     // Configuration: focus the generator list, pick "PG-301S", OK.
     ui.answerModal({InputEvent::press(Key::Tab), InputEvent::selectRow(2), InputEvent::click("OK")});
     ASSERT_TRUE(commands->run(CommandId::Configuration));
@@ -126,8 +145,24 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
+    // The data file screens need a monitor that answers: data_file_commands_test.cpp opens them.
+    for (const char* k : {datafiles::SaveDataScreen::kKind, datafiles::LoadDataScreen::kKind,
+                          datafiles::ViewerScreen::kKind})
+        opened.insert(k);
     for (const std::string& k : Commands::screenKinds()) EXPECT_TRUE(opened.count(k)) << k << " never opened";
     EXPECT_TRUE(ui.allAnswersUsed());
+}
+
+TEST_F(Station, DcnvIsEnabledWhileTheTouchUpListNamesADcnvProcedure) {
+    start(0);
+    modeldb::ModelImage& image = state->document().data().image;
+    image.touchUpProcedures[1] = "dcnv";
+    image.touchUpProcedureCount = 2;
+    EXPECT_TRUE(commands->enabled(CommandId::DCnv));
+    image.touchUpProcedures[1] = "DCNV";  // the test is case-sensitive
+    EXPECT_FALSE(commands->enabled(CommandId::DCnv));
+    EXPECT_TRUE(commands->enabled(CommandId::Procedure));
+    EXPECT_TRUE(commands->enabled(CommandId::TouchUp));
 }
 
 TEST_F(Station, EventsAScreenCannotTakeAreRefused) {
@@ -159,6 +194,45 @@ TEST_F(Station, ServiceCommandsFollowTheChassisFlags) {
     for (CommandId id : {CommandId::FactoryPreset, CommandId::Maintenance, CommandId::Failure})
         EXPECT_TRUE(commands->enabled(id));
     EXPECT_TRUE(ui.modalKinds().empty());
+}
+
+TEST_F(Station, FactoryPresetOpensTheVariantOfTheGeneratorKindAndTheAvList) {
+    start(siggen::kSgKindAppliance);
+    // The simulated monitor serves the ECS type 2 model.
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::ModelSelection));
+    ASSERT_EQ(state->modelName(), "VX-1900S");
+    // The appliance adjusts the mode the monitor shows: no list, no timing sent.
+    const size_t applies = driver.applies();
+    int opened = 0;
+    ui.answerModal([&](core::Screen& s) {
+        ++opened;
+        auto& screen = dynamic_cast<screens::FactoryPreset&>(s);
+        EXPECT_EQ(screen.variant(), screens::FactoryPreset::Variant::Appliance);
+        EXPECT_TRUE(screen.adjusting());
+        EXPECT_EQ(driver.applies(), applies);
+        EXPECT_TRUE(s.handle(InputEvent::press(Key::Escape)));
+        return s.result();
+    });
+    ASSERT_TRUE(commands->run(CommandId::FactoryPreset));
+
+    sg.installDriver(0, std::make_unique<siggen::RecordingDriver>(driver));
+    sg.SgSelect(0, 2, 0);
+    ui.answerModal([&](core::Screen& s) {
+        ++opened;
+        auto& screen = dynamic_cast<screens::FactoryPreset&>(s);
+        EXPECT_EQ(screen.variant(), screens::FactoryPreset::Variant::Timings);
+        EXPECT_TRUE(screen.av());
+        EXPECT_EQ(screen.rows().size(), 2u);
+        EXPECT_TRUE(s.handle(InputEvent::press(Key::Escape)));
+        return s.result();
+    });
+    ASSERT_TRUE(commands->runFactoryPreset(true));
+
+    state->document().chassis().factoryPresetAvailable = 0;
+    EXPECT_FALSE(commands->runFactoryPreset(true));
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
 }
 
 TEST_F(Station, MainViewShowsTheFileNameOnlyInDebugMode) {

@@ -9,6 +9,8 @@
 
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
+#include "datafiles/data_file_screen.h"
+#include "datafiles/viewer_screen.h"
 #include "gui/gui_clock.h"
 #include "gui/screen_dialogs.h"
 #include "modeldb/model_selection.h"
@@ -17,6 +19,8 @@
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace {
 
@@ -37,13 +41,19 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     screens::FactoryPreset preset(context);
     screens::MaintenanceScreen maintenance(context);
     screens::FailureScreen failure(context);
+    procedure::NoStepRunner runner;
+    procedure::ProcedureSelect procedures(context, procedure::kAdjustmentList, runner);  // not opened: no monitor
+    datafiles::SaveDataScreen save(context, {});
+    datafiles::LoadDataScreen load(context, {});
+    datafiles::ViewerScreen viewer(context, "");
     selection.open();
     configuration.open();
     control.open();
     panel.open();
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
-                                                                     &preset, &maintenance, &failure}) {
+                                                                     &preset, &maintenance, &failure, &procedures, &save,
+                                                                     &load, &viewer}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();

@@ -102,3 +102,29 @@ TEST(LinkDescription, RefusedLoadLeavesTheEmptyMap) {
     EXPECT_EQ(f.link->loadLinkDescription(folder.file("good.bus")), 1);
     EXPECT_FALSE(f.link->registers().writePending());
 }
+
+TEST(LinkDescription, AViewerGetsTheRecordsBeforeACut) {
+    const std::vector<uint8_t> file = validFile();
+    LinkDescription whole;
+    ASSERT_TRUE(parseLinkDescription(file.data(), file.size(), whole));
+    LinkDescription d;
+    size_t stop = 0;
+    std::string error;
+    ASSERT_TRUE(parseLinkDescriptionAsFarAsItGoes(file.data(), file.size(), d, stop, error));
+    EXPECT_EQ(stop, file.size());
+    EXPECT_EQ(d.registers.size(), whole.registers.size());
+
+    // Cut inside the last register record: every record before it is there.
+    const size_t lastRecord = file.size() - RegisterRecord::kSize;
+    ASSERT_FALSE(parseLinkDescriptionAsFarAsItGoes(file.data(), file.size() - 1, d, stop, error));
+    EXPECT_EQ(stop, lastRecord);
+    EXPECT_EQ(d.registers.size(), whole.registers.size() - 1);
+    EXPECT_EQ(d.formats.size(), whole.formats.size());
+    EXPECT_NE(error.find("section REG: record"), std::string::npos) << error;
+
+    // Cut inside the first section's header: nothing decoded, stop at 0.
+    ASSERT_FALSE(parseLinkDescriptionAsFarAsItGoes(file.data(), 10, d, stop, error));
+    EXPECT_EQ(stop, 0u);
+    EXPECT_TRUE(d.formats.empty());
+    EXPECT_EQ(error, "section FOR: header missing");
+}

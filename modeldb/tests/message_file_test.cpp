@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "core/fake_ui.h"
 #include "kit/model_kit.h"
 #include "kit/temp_folder.h"
@@ -67,6 +69,23 @@ TEST_F(MessageTest, LastMessageRunsToTheEndOfTheFile)
 {
     ASSERT_TRUE(kit::writeFile(kit::messageFilePath(home.path(), 'd'), std::string("$1:one\ntwo\nthree")));
     EXPECT_EQ(text(3, 1), "$1:onetwothree");
+}
+
+TEST_F(MessageTest, EveryMessageOfAFileInOrder)
+{
+    std::istringstream in("header\r\n$3:other\r\n$12:Press OK\r\nnext line\r\n$bad\r\nlost\r\n$3:again\r\n");
+    const std::vector<MessageEntry> all = readMessages(in);
+    ASSERT_EQ(all.size(), 3u);
+    EXPECT_EQ(all[0].number, 3);
+    EXPECT_EQ(all[0].text, "$3:other");
+    EXPECT_EQ(all[0].line, 2u);
+    EXPECT_EQ(all[1].number, 12);
+    EXPECT_EQ(all[1].text, "$12:Press OKnext line");
+    EXPECT_EQ(all[1].line, 3u);
+    EXPECT_EQ(all[2].text, "$3:again");  // a "$" line without a number ends a message and opens none
+    EXPECT_EQ(all[2].line, 7u);
+    write('a', {"$3:other", "$3:again"});
+    EXPECT_EQ(text(0, 3), "$3:other");
 }
 
 } // namespace

@@ -556,3 +556,86 @@ TEST_F(ChainTest, NamesThatClimbOutOfTheDataFolderCountAsMissing)
         EXPECT_EQ(data.linkDescriptionFile, "");
     }
 }
+
+TEST(DecodeReport, WholeFilesHaveNoStopAndCutCountsAreNoted)
+{
+    DecodeReport report;
+    ModelImage image;
+    ASSERT_TRUE(decodeModelFile(kit::modelFile(sampleModel()), image, &report));
+    EXPECT_FALSE(report.stop);
+    EXPECT_TRUE(report.notes.empty());
+
+    kit::ModelFile m = sampleModel();
+    m.presets.assign(31, kit::makeTiming("P", 640, 480, 800, 525, 31.5f, 60.0f));
+    ASSERT_TRUE(decodeModelFile(kit::modelFile(m), image, &report));
+    EXPECT_FALSE(report.stop);
+    ASSERT_EQ(report.notes.size(), 1u);
+    EXPECT_EQ(report.notes[0], "PRE_PARA: count 31 beyond the capacity 30; 30 kept");
+
+    report = {};
+    ChassisRecord chassis;
+    decodeChassisFile(kit::chassisFile(sampleChassis()), chassis, &report);
+    StandardBlock block;
+    kit::StandardFile layout = sampleStandard();
+    layout.groupCount = 40;
+    decodeStandardFile(kit::standardFile(layout), block, &report);
+    EXPECT_FALSE(report.stop);
+    ASSERT_EQ(report.notes.size(), 1u);
+    EXPECT_EQ(report.notes[0], "data groups: count 40 beyond the capacity 30; 30 kept");
+}
+
+TEST(DecodeReport, TruncatedFilesNameTheOffsetAndThePartCut)
+{
+    const kit::Bytes full = kit::modelFile(sampleModel());
+    ModelImage image;
+    // The second preset record lacks its last byte: 64 + 16 + 80 is where it starts.
+    DecodeReport report;
+    decodeModelFile(kit::Bytes(full.begin(), full.begin() + 64 + 16 + 2 * 80 - 1), image, &report);
+    ASSERT_TRUE(report.stop);
+    EXPECT_EQ(report.stop->offset, 64u + 16 + 80);
+    EXPECT_EQ(report.stop->part, kMdlPresets);
+    EXPECT_EQ(report.stop->reason, "PRE_PARA: record 2 of 3 needs 80 bytes; 79 left");
+    EXPECT_EQ(image.presetCount, 1);
+
+    report = {};
+    decodeModelFile(kit::Bytes(full.begin(), full.end() - 1), image, &report);
+    ASSERT_TRUE(report.stop);
+    EXPECT_EQ(report.stop->part, kMdlUmtNumber);
+    EXPECT_EQ(report.stop->offset, full.size() - 18);  // where UMT_NO begins
+
+    report = {};
+    kit::ModelFile wrong = sampleModel();
+    wrong.tag = "XYZ=";
+    EXPECT_FALSE(decodeModelFile(kit::modelFile(wrong), image, &report));
+    ASSERT_TRUE(report.stop);
+    EXPECT_EQ(report.stop->offset, 4u);
+    EXPECT_EQ(report.stop->part, kMdlPreamble);
+
+    // Every prefix stops within the file, at a part no later than the one its end lies in.
+    for (size_t n = 0; n < full.size(); n += 53) {
+        report = {};
+        decodeModelFile(kit::Bytes(full.begin(), full.begin() + n), image, &report);
+        ASSERT_TRUE(report.stop) << n;
+        EXPECT_LE(report.stop->offset, n);
+    }
+
+    report = {};
+    ChassisRecord chassis;
+    decodeChassisFile(kit::Bytes(1000, 0), chassis, &report);
+    ASSERT_TRUE(report.stop);
+    EXPECT_EQ(report.stop->offset, 1000u);
+
+    const kit::Bytes s = kit::standardFile(sampleStandard());
+    StandardBlock block;
+    report = {};
+    decodeStandardFile(kit::Bytes(s.begin(), s.begin() + 16 + 164 + 540 + 100), block, &report);
+    ASSERT_TRUE(report.stop);
+    EXPECT_EQ(report.stop->part, kStdGroups);
+    EXPECT_EQ(report.stop->offset, 16u + 164 + 540);
+    EXPECT_EQ(report.stop->reason, "data groups: record 2 of 2 needs 540 bytes; 100 left");
+    report = {};
+    decodeStandardFile(kit::Bytes(s.begin(), s.begin() + 16 + 164 + 2 * 540), block, &report);
+    ASSERT_TRUE(report.stop);
+    EXPECT_EQ(report.stop->part, kStdLinkDescription);
+    EXPECT_EQ(block.groupCount, 2);
+}

@@ -179,3 +179,67 @@ TEST_F(SelectionTest, LongListsGrowTheGrid)
 }
 
 } // namespace
+
+namespace {
+
+// The exchange sort as a technician sees it: every later entry whose key is
+// smaller trades places with position i. Kept here as the reference order.
+std::vector<std::string> exchangeSorted(std::vector<std::pair<std::string, std::string>> keyName)
+{
+    for (size_t i = 0; i + 1 < keyName.size(); ++i)
+        for (size_t j = i + 1; j < keyName.size(); ++j)
+            if (keyName[i].first.compare(keyName[j].first) > 0) std::swap(keyName[i], keyName[j]);
+    std::vector<std::string> names;
+    for (const auto& kn : keyName) names.push_back(kn.second);
+    return names;
+}
+
+} // namespace
+
+TEST(SelectionSortOrder, EqualKeysKeepTheExchangeSortsOrder)
+{
+    kit::TempFolder home{"selorder"};
+    core::FakeUi ui;
+    RecordingHost host;
+    // X and Y share a chassis; Z's smaller one trades places with X, which so
+    // ends behind Y: the sort is not stable, and the grid shows Z, Y, X.
+    kit::ModelDatabaseFiles db;
+    db.models = {{"X", 2, "X", "", 0, 1, 0, ""}, {"Y", 2, "Y", "", 0, 1, 0, ""}, {"Z", 1, "Z", "", 0, 1, 0, ""}};
+    db.chassis = {{1, "A"}, {2, "B"}};
+    ASSERT_TRUE(kit::writeModelDatabase(home.path(), db));
+    ModelSelection s(home.path(), ui, host);
+    s.open();
+    s.clickHeader(2);
+    EXPECT_EQ(s.cell(1, 1), "Z");
+    EXPECT_EQ(s.cell(2, 1), "Y");
+    EXPECT_EQ(s.cell(3, 1), "X");
+    EXPECT_EQ(s.cell(2, 0), "2");  // row numbers travel with their entries
+    EXPECT_EQ(s.cell(3, 0), "1");
+
+    // Many equal keys in a scrambled order, for every sortable column.
+    db.models.clear();
+    db.chassis.clear();
+    db.customers.clear();
+    uint32_t seed = 12345;
+    auto next = [&seed](uint32_t n) { seed = seed * 1103515245u + 12345u; return (seed >> 16) % n; };
+    for (int16_t c = 0; c < 7; ++c) db.chassis.push_back({c, "CH" + std::to_string(next(4))});
+    for (int16_t c = 0; c < 5; ++c) db.customers.push_back({c, "CU" + std::to_string(next(3))});
+    for (int m = 0; m < 300; ++m)
+        db.models.push_back({"M" + std::to_string(next(40)) + "-" + std::to_string(m), static_cast<int16_t>(next(7)),
+                             "F" + std::to_string(m), "", static_cast<int16_t>(next(5)), 1, 0, ""});
+    ASSERT_TRUE(kit::writeModelDatabase(home.path(), db));
+    for (int column : {1, 2, 5}) {
+        SCOPED_TRACE(column);
+        ModelSelection grid(home.path(), ui, host);
+        grid.open();
+        std::vector<std::pair<std::string, std::string>> keyName;
+        for (int r = 1; r <= grid.entryCount(); ++r) keyName.emplace_back(grid.cell(r, column), grid.cell(r, 1));
+        grid.clickHeader(column);
+        std::vector<std::string> shown;
+        for (int r = 1; r <= grid.entryCount(); ++r) shown.push_back(grid.cell(r, 1));
+        EXPECT_EQ(shown, exchangeSorted(keyName));
+        // Sorting the sorted list again changes nothing.
+        grid.clickHeader(column);
+        for (int r = 1; r <= grid.entryCount(); ++r) EXPECT_EQ(grid.cell(r, 1), shown[static_cast<size_t>(r - 1)]);
+    }
+}

@@ -21,9 +21,14 @@ void usage() {
     std::fprintf(stderr,
                  "usage: pelaro-monitor-sim --link FILE [--type 1|2] [--delay MS] [--silent]\n"
                  "                          [--memory DEVICE:ADDRESS=VALUE]... [--path-file FILE]\n"
+                 "                          [--baud RATE] [--refuse CODE]...\n"
                  "                          [--timing-file FILE] [--status CODES] [--mode HKHZ/VHZ]...\n"
                  "                          [--register CODE=VALUE]... [--self-clearing CODE]...\n"
-                 "Serves the model's link description on a pseudo-terminal and prints its path.\n%s",
+                 "Serves the model's link description on a pseudo-terminal and prints its path.\n"
+                 "  --baud RATE                     holds every answer back by the wire time of its command\n"
+                 "                                  and itself (ten bit times a byte)\n"
+                 "  --refuse CODE                   refuses reads and writes of a register (e.g. 0x0105):\n"
+                 "                                  ECS type 2 answers error 03, type 1 stays silent\n%s",
                  sim::MonitorBehaviour::usage());
 }
 
@@ -49,6 +54,8 @@ int main(int argc, char** argv) {
         int device, address, value;
     };
     std::vector<Poke> pokes;
+    long baud = 0;
+    std::vector<uint16_t> refused;
     sim::MonitorBehaviour behaviour;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -59,6 +66,16 @@ int main(int argc, char** argv) {
             type = std::atoi(argv[++i]);
         } else if (a == "--delay" && hasValue) {
             delay = std::atol(argv[++i]);
+        } else if (a == "--baud" && hasValue) {
+            baud = std::atol(argv[++i]);
+        } else if (a == "--refuse" && hasValue) {
+            char* end = nullptr;
+            const long code = std::strtol(argv[++i], &end, 0);
+            if (*end != '\0' || code <= 0 || code > 0xFFFF) {
+                std::fprintf(stderr, "pelaro-monitor-sim: bad --refuse %s\n", argv[i]);
+                return 2;
+            }
+            refused.push_back(static_cast<uint16_t>(code));
         } else if (a == "--silent") {
             silent = true;
         } else if (a == "--path-file" && hasValue) {
@@ -86,7 +103,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (linkPath.empty() || delay < 0) {
+    if (linkPath.empty() || delay < 0 || baud < 0 || baud > 10000000) {
         usage();
         return 2;
     }
@@ -98,12 +115,16 @@ int main(int argc, char** argv) {
     auto protocol = std::make_shared<sim::MonitorProtocol>(std::move(tables), type);
     protocol->setReplyDelay(static_cast<uint32_t>(delay));
     protocol->setSilent(silent);
+    constexpr uint8_t kRefusedCode = 0x03;
+    protocol->refuseReads(refused, kRefusedCode);
+    protocol->refuseWrites(refused, kRefusedCode);
     for (const Poke& p : pokes)
         protocol->setMemory(static_cast<uint8_t>(p.device), static_cast<uint8_t>(p.address),
                             static_cast<uint8_t>(p.value));
     behaviour.applyTo(*protocol);
 
     sim::MonitorPtyServer server(protocol);
+    server.setBaud(static_cast<int>(baud));
     if (!server.open(&error)) {
         std::fprintf(stderr, "pelaro-monitor-sim: %s\n", error.c_str());
         return 1;

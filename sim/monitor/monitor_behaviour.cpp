@@ -41,6 +41,7 @@ const char* MonitorBehaviour::usage() {
            "  --status MODE,HFREQ,VFREQ,SYNC  codes of the mode-number, frequency and sync/polarity registers\n"
            "  --mode HKHZ/VHZ                 a preset mode; repeat in mode order\n"
            "  --register CODE=VALUE           a register's value at start (failure bits, identifiers, power)\n"
+           "  --register CODE@MODE=VALUE      a per-mode register's value in mode MODE (0..255)\n"
            "  --self-clearing CODE            a register that reads 0 again once written (degauss)\n";
 }
 
@@ -69,11 +70,15 @@ MonitorBehaviour::Take MonitorBehaviour::take(const std::string& option, const s
         modes.push_back(m);
     } else if (option == "--register") {
         const size_t eq = value.find('=');
+        if (eq == std::string::npos) return bad(error, option, value);
+        const size_t at = value.find('@');
+        const size_t codeEnd = at < eq ? at : eq;
         uint16_t c = 0;
-        long long v = 0;
-        if (eq == std::string::npos || !code(value.substr(0, eq), c) || !number(value.substr(eq + 1), -32768, 65535, v))
+        long long v = 0, mode = -1;
+        if (!code(value.substr(0, codeEnd), c) || !number(value.substr(eq + 1), -32768, 65535, v) ||
+            (at < eq && !number(value.substr(at + 1, eq - at - 1), 0, 255, mode)))
             return bad(error, option, value);
-        registers.emplace_back(c, static_cast<int32_t>(v));
+        registers.push_back({c, static_cast<int>(mode), static_cast<int32_t>(v)});
     } else if (option == "--self-clearing") {
         uint16_t c = 0;
         if (!code(value, c)) return bad(error, option, value);
@@ -101,7 +106,7 @@ bool MonitorBehaviour::parse(const std::vector<std::string>& args, std::string* 
 }
 
 std::shared_ptr<SignalStatus> MonitorBehaviour::applyTo(MonitorProtocol& protocol) const {
-    for (const auto& [c, v] : registers) protocol.setRegister(c, v);
+    for (const Register& r : registers) protocol.setRegister(r.code, r.value, r.mode);
     for (uint16_t c : selfClearing) protocol.setSelfClearing(c);
     const bool anyStatus = status.modeNumber || status.hFrequency || status.vFrequency || status.syncPolarity;
     if (!anyStatus && modes.empty()) return nullptr;

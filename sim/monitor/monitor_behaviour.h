@@ -9,6 +9,7 @@
 //   --status MODE,HFREQ,VFREQ,SYNC  codes of the mode-number, frequency and sync/polarity registers
 //   --mode HKHZ/VHZ                 a preset mode; repeat in mode order (register value 0 first)
 //   --register CODE=VALUE           a register's value at start
+//   --register CODE@MODE=VALUE      a per-mode register's value in one mode
 //   --self-clearing CODE            a register that reads 0 again once written
 //
 // Codes and values are decimal or 0x-hexadecimal.
@@ -27,7 +28,12 @@ struct MonitorBehaviour {
     std::string timingFile;
     StatusRegisters status;
     std::vector<MonitorMode> modes;
-    std::vector<std::pair<uint16_t, int32_t>> registers;
+    struct Register {
+        uint16_t code = 0;
+        int mode = -1;  // a per-mode register's mode, -1 for the link's device byte
+        int32_t value = 0;
+    };
+    std::vector<Register> registers;
     std::vector<uint16_t> selfClearing;
 
     enum class Take { NotMine, Taken, Bad };

@@ -27,11 +27,12 @@ void MonitorProtocol::setMemory(uint8_t device, uint8_t address, uint8_t value) 
     memory_[device * 256u + address] = value;
 }
 
-bool MonitorProtocol::locate(uint16_t code, Location& where) const {
+bool MonitorProtocol::locate(uint16_t code, Location& where, int mode) const {
     const LinkRegister* r = tables_.registerOf(code);
     if (!r || r->group <= 0 || static_cast<size_t>(r->group) >= tables_.groups.size()) return false;
     const LinkGroup& g = tables_.groups[static_cast<size_t>(r->group)];
-    where.device = g.device;
+    if (mode >= 0 && (!g.perMode || mode > 255)) return false;
+    where.device = mode >= 0 ? static_cast<uint8_t>(mode) : g.device;
     where.address = static_cast<uint8_t>(r->readAddress + r->readPosition);
     where.wide = (g.flags & 4) != 0;
     where.shift = std::clamp<int>(r->shift, 0, 15);
@@ -39,9 +40,9 @@ bool MonitorProtocol::locate(uint16_t code, Location& where) const {
     return true;
 }
 
-void MonitorProtocol::setRegisterLocked(uint16_t code, int32_t value) {
+void MonitorProtocol::setRegisterLocked(uint16_t code, int32_t value, int mode) {
     Location at;
-    if (!locate(code, at)) return;
+    if (!locate(code, at, mode)) return;
     uint8_t* high = &memory_[at.device * 256u + at.address];
     uint8_t* low = &memory_[at.device * 256u + ((at.address + 1) & 0xFF)];
     uint32_t raw = at.wide ? (static_cast<uint32_t>(*high) << 8) | *low : *high;
@@ -55,15 +56,15 @@ void MonitorProtocol::setRegisterLocked(uint16_t code, int32_t value) {
     }
 }
 
-void MonitorProtocol::setRegister(uint16_t code, int32_t value) {
+void MonitorProtocol::setRegister(uint16_t code, int32_t value, int mode) {
     std::lock_guard<std::mutex> lock(mutex_);
-    setRegisterLocked(code, value);
+    setRegisterLocked(code, value, mode);
 }
 
-int32_t MonitorProtocol::registerValue(uint16_t code) const {
+int32_t MonitorProtocol::registerValue(uint16_t code, int mode) const {
     std::lock_guard<std::mutex> lock(mutex_);
     Location at;
-    if (!locate(code, at)) return 0;
+    if (!locate(code, at, mode)) return 0;
     const uint32_t high = memory_[at.device * 256u + at.address];
     const uint32_t raw = at.wide ? (high << 8) | memory_[at.device * 256u + ((at.address + 1) & 0xFF)] : high;
     return static_cast<int32_t>((raw >> at.shift) & at.mask);
@@ -88,6 +89,7 @@ void MonitorProtocol::clearFaults() {
     std::lock_guard<std::mutex> lock(mutex_);
     faults_.clear();
     refused_.clear();
+    refusedReads_.clear();
     replyDelay_ = 0;
 }
 
@@ -121,6 +123,17 @@ void MonitorProtocol::refuseWrites(const std::vector<uint16_t>& codes, uint8_t e
         const int address = (r->writeAddress + (block ? r->writePosition : 0)) & 0xFF;
         refused_.insert({device, address});
         if (g.flags & 4) refused_.insert({device, (address + 1) & 0xFF});
+    }
+}
+
+void MonitorProtocol::refuseReads(const std::vector<uint16_t>& codes, uint8_t errorCode) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    refuseCode_ = errorCode;
+    for (uint16_t code : codes) {
+        const LinkRegister* r = tables_.registerOf(code);
+        if (!r || r->group <= 0 || static_cast<size_t>(r->group) >= tables_.groups.size() || r->readFormat <= 0) continue;
+        const LinkGroup& g = tables_.groups[static_cast<size_t>(r->group)];
+        refusedReads_.insert({r->readFormat, g.perMode ? -1 : g.device, r->readAddress});
     }
 }
 
@@ -335,6 +348,7 @@ MonitorTransaction MonitorProtocol::handle(const std::vector<uint8_t>& frame, Mo
         const int address = (p.b + static_cast<int>(j)) & 0xFF;
         refused = refused_.count({p.c, address}) || refused_.count({-1, address});
     }
+    refused = refused || refusedReads_.count({p.format, p.c, p.b}) || refusedReads_.count({p.format, -1, p.b});
     using Kind = MonitorFault::Kind;
     if (refused || (fault && fault->kind == Kind::ErrorFrame)) {
         answer = type_ != 1;

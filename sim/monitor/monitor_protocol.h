@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -68,8 +69,10 @@ public:
     // A register's value in memory, found through the link description (the
     // bytes its read command returns; shift and mask as the link applies
     // them). Unknown registers and pseudo-registers are left alone / read 0.
-    void setRegister(uint16_t code, int32_t value);
-    int32_t registerValue(uint16_t code) const;
+    // `mode` addresses a register of a per-mode group in that mode (the
+    // device byte of mode k is k); -1 takes the device byte of the link.
+    void setRegister(uint16_t code, int32_t value, int mode = -1);
+    int32_t registerValue(uint16_t code, int mode = -1) const;
     // Status registers that follow the signal at the input, refreshed
     // before every command.
     void setSignalStatus(std::shared_ptr<SignalStatus> status);
@@ -86,6 +89,9 @@ public:
     // Writes that touch a register of `codes` are refused: type 2 answers an
     // error frame with errorCode, type 1 stays silent; memory stays unchanged.
     void refuseWrites(const std::vector<uint16_t>& codes, uint8_t errorCode);
+    // Reads of the registers of `codes` (their whole read command) are
+    // refused the same way.
+    void refuseReads(const std::vector<uint16_t>& codes, uint8_t errorCode);
 
     std::vector<MonitorTransaction> transactions() const;
     size_t transactionCount() const;
@@ -111,8 +117,8 @@ private:
         int shift = 0;
         uint32_t mask = 0xFFFF;
     };
-    bool locate(uint16_t code, Location& where) const;
-    void setRegisterLocked(uint16_t code, int32_t value);
+    bool locate(uint16_t code, Location& where, int mode = -1) const;
+    void setRegisterLocked(uint16_t code, int32_t value, int mode = -1);
 
     mutable std::mutex mutex_;
     LinkTables tables_;
@@ -122,6 +128,13 @@ private:
     std::vector<MonitorFault> faults_;
     uint32_t replyDelay_ = 0;
     std::set<std::pair<int, int>> refused_;  // (device or -1 for any, address)
+    struct RefusedRead {
+        int format, device, address;  // device -1: any
+        bool operator<(const RefusedRead& o) const {
+            return std::tie(format, device, address) < std::tie(o.format, o.device, o.address);
+        }
+    };
+    std::set<RefusedRead> refusedReads_;
     uint8_t refuseCode_ = 0;
     std::vector<MonitorTransaction> log_;
     std::shared_ptr<SignalStatus> signal_;

@@ -9,6 +9,7 @@
 
 #include "platform/sim_port.h"
 #include "sim/monitor/monitor_protocol.h"
+#include "sim/monitor/wire_time.h"
 
 namespace platform {
 class PseudoTerminal;
@@ -22,10 +23,14 @@ public:
     SimMonitor(std::shared_ptr<MonitorProtocol> protocol, const std::string& name = "monitor");
     MonitorProtocol& protocol() { return *protocol_; }
     std::string portName() const { return "sim:" + name_; }
+    // Answers take the wire time of `baud` (0: at once) on the port's clock;
+    // for ports opened afterwards.
+    void setBaud(int baud) { *baud_ = baud; }
 
 private:
     std::shared_ptr<MonitorProtocol> protocol_;
     std::string name_;
+    std::shared_ptr<std::atomic<int>> baud_;
     platform::SimRegistration registration_;
 };
 
@@ -41,6 +46,8 @@ public:
     bool open(std::string* error = nullptr);
     // The device path a host opens.
     const std::string& path() const;
+    // Answers take the wire time of `baud` (0: at once); before serving.
+    void setBaud(int baud) { baud_ = baud; }
     // Serves on the calling thread until `stop` is set (checked every 50 ms).
     void serve(const std::atomic<bool>& stop);
     // Serves on a thread of its own until stop() or destruction.
@@ -53,6 +60,7 @@ private:
     std::unique_ptr<platform::PseudoTerminal> pty_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
+    int baud_ = 0;
 };
 
 } // namespace sim

@@ -144,6 +144,36 @@ TEST_F(StateTest, LaterRunsReadTheProfileAndLoadThePreviousModel)
     EXPECT_FALSE(Profile(profilePath()).get("ECS_TYPE").has_value());  // nothing written
 }
 
+TEST_F(StateTest, RunOverridesReplaceThePortAndModelWithoutStoringThem)
+{
+    writeModel("PREV");
+    writeModel("OTHER", "CH2.CHS");
+    const std::string profileText = "[PELARO]\nINIT=INIT_OK\nECS_PORT=4\nECS_TYPE=2\nPREV_QX=Prev Model\nPREV_file=PREV.mdl\n";
+    ASSERT_TRUE(kit::writeFile(profilePath(), profileText));
+    Profile profile(profilePath());
+    {
+        AppState state(home, ui, profile);
+        state.setRunOverrides({"sim:" + simName, "Other Model", "OTHER.mdl", 1, true});
+        state.startApplicationState();
+        EXPECT_EQ(state.link().serial().port()->device(), "sim:" + simName);
+        EXPECT_EQ(state.ecsType(), 1);
+        EXPECT_EQ(state.modelName(), "Other Model");
+        EXPECT_EQ(state.document().modelFileName(), "OTHER.mdl");
+        EXPECT_EQ(state.document().modelImage().presets[0].name, "OTHER");
+        EXPECT_EQ(state.document().chassisFileName(), "CH2.CHS");
+        EXPECT_TRUE(ui.messages().empty());
+    }
+    {
+        AppState state(home, ui, profile);
+        state.setRunOverrides({{}, {}, {}, 0, false});
+        state.startApplicationState();
+        EXPECT_EQ(state.modelName(), "Prev Model");
+        EXPECT_EQ(state.document().linkDescriptionFileName(), "");  // nothing loaded
+        EXPECT_TRUE(ui.messages().empty());
+    }
+    EXPECT_EQ(readFile(profilePath()), profileText);
+}
+
 TEST_F(StateTest, RememberModelWritesTheProfile)
 {
     Profile profile(profilePath());

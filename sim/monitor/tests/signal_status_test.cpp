@@ -13,10 +13,11 @@ using Bytes = std::vector<uint8_t>;
 namespace {
 
 constexpr uint16_t kMode = 0x0100, kHFreq = 0x0101, kVFreq = 0x0102, kSync = 0x0103, kDegauss = 0x0104,
-                   kField = 0x0105;
+                   kField = 0x0105, kPerMode = 0x0106;
 
 // ECS type 2: format 1 reads two bytes at (c, b), format 2 writes two.
-// Group 1 holds bytes on device 1, group 2 two-byte values on device 2.
+// Group 1 holds bytes on device 1, group 2 two-byte values on device 2,
+// group 3 bytes on the device of the mode.
 LinkTables tables(const char* hName = "H-Freq", const char* syncName = "SyncPol") {
     LinkTables t;
     t.formats.resize(3);
@@ -24,11 +25,12 @@ LinkTables tables(const char* hName = "H-Freq", const char* syncName = "SyncPol"
     t.formats[1].response = items({0x52, 0x05, 0x2000 + 2, 0x8000});
     t.formats[2].command = items({0x53, 0x07, 0x1000, 0x4000, 0x2000 + 2, 0x8000});
     t.formats[2].response = items({0x54, 0x03, 0x8000});
-    t.groups.resize(3);
+    t.groups.resize(4);
     t.groups[1].device = 0x01;
     t.groups[2].device = 0x02;
     t.groups[2].flags = 4;
-    t.blocks = {{1, ""}, {6, ""}};
+    t.groups[3].perMode = 1;
+    t.blocks = {{1, ""}, {7, ""}};
     auto reg = [](const char* name, int8_t group, uint8_t address) {
         LinkRegister r;
         r.name = name;
@@ -42,7 +44,7 @@ LinkTables tables(const char* hName = "H-Freq", const char* syncName = "SyncPol"
     field.shift = 4;
     field.mask = 0x0F;
     t.registers = {LinkRegister{}, reg("ModeNo", 1, 0x20), reg(hName, 2, 0x00), reg("V-Freq", 2, 0x02),
-                   reg(syncName, 1, 0x21), reg("Degauss", 1, 0x22), field};
+                   reg(syncName, 1, 0x21), reg("Degauss", 1, 0x22), field, reg("PerMode", 3, 0x40)};
     return t;
 }
 
@@ -185,7 +187,8 @@ TEST(MonitorBehaviour, ReadsItsOptionsAndRefusesBadOnes) {
     MonitorBehaviour b;
     std::string error;
     ASSERT_TRUE(b.parse({"--status", "0x0100,0x0101,0x0102,0x0103", "--mode", "31.469/59.94", "--mode", "46.875/75",
-                         "--register", "0x0105=3", "--self-clearing", "0x0104", "--timing-file",
+                         "--register", "0x0105=3", "--register", "0x0106@2=9", "--register", "0x0105@2=7",
+                         "--self-clearing", "0x0104", "--timing-file",
                          folder.file("timing.ini")},
                         &error))
         << error;
@@ -197,6 +200,12 @@ TEST(MonitorBehaviour, ReadsItsOptionsAndRefusesBadOnes) {
     auto signal = b.applyTo(p);
     ASSERT_TRUE(signal);
     EXPECT_EQ(p.registerValue(kField), 3);
+    // A per-mode register in mode 2 lives on device 2; a register of
+    // another group has no modes and is left alone.
+    EXPECT_EQ(p.memory(0x02, 0x40), 9);
+    EXPECT_EQ(p.registerValue(kPerMode, 2), 9);
+    EXPECT_EQ(p.registerValue(kPerMode, 1), 0);
+    EXPECT_EQ(p.memory(0x02, 0x30), 0);
     // The signal comes from the state file from now on.
     OutputTiming t;
     t.hKHz = 46.875;
@@ -210,6 +219,9 @@ TEST(MonitorBehaviour, ReadsItsOptionsAndRefusesBadOnes) {
                                                                               {"--mode", "0/60"},
                                                                               {"--register", "0x10000=1"},
                                                                               {"--register", "5"},
+                                                                              {"--register", "0x0106@256=1"},
+                                                                              {"--register", "0x0106@=1"},
+                                                                              {"--register", "0x0106@1"},
                                                                               {"--self-clearing", "x"},
                                                                               {"--colour", "red"},
                                                                               {"--mode"}}) {

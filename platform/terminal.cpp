@@ -1,0 +1,10 @@
+#include "platform/terminal.h"
+
+#include <unistd.h>
+
+namespace platform {
+
+bool standardInputIsTerminal() { return isatty(STDIN_FILENO) == 1; }
+bool standardErrorIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+} // namespace platform
