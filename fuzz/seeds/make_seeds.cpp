@@ -14,6 +14,8 @@
 
 #include "core/fake_ui.h"
 #include "core/record_io.h"
+#include "datafiles/data_save.h"
+#include "fuzz/support/data_model.h"
 #include "fuzz/support/fuzz_input.h"
 #include "fuzz/support/generator_calls.h"
 #include "fuzz/support/generator_settings.h"
@@ -28,6 +30,7 @@
 #include "kit/model_kit.h"
 #include "kit/temp_folder.h"
 #include "modeldb/model_file.h"
+#include "procedure/prc_file.h"
 #include "platform/clock.h"
 #include "platform/ini_store.h"
 #include "setstore/registry_file.h"
@@ -444,6 +447,43 @@ void timingCardSeeds() {
     seed("vtg_card_files", "demo-KOV_IRG", card(2, std::string(inverted.begin(), inverted.end())));
 }
 
+// ---- Procedures and data files ----
+
+void procedureSeeds() {
+    for (const char* name : {"GEOMETRY", "WHITEBAL", "TOUCH"}) {
+        const Bytes file = stationFile(std::string("PELARO/PRC/") + name + ".PRC");
+        seed("prc_file", name, file);
+        // Every arithmetic step's expression, as the file holds it.
+        const procedure::PrcFile prc = procedure::decodePrcFile(file);
+        for (int n = 1; n <= prc.loadedSteps; ++n) {
+            const std::string& text = prc.step(n).text(procedure::prc::Operand::Expression);
+            if (!text.empty()) seed("expression", std::string(name) + "-" + std::to_string(n), fuzz::bytesOf(text));
+        }
+    }
+    seed("expression", "nested", fuzz::bytesOf("V3=((V1+V2)*2-V7/3)&V4"));
+    seed("expression", "not-a-variable", fuzz::bytesOf("V101=V0+-5"));
+}
+
+void dataFileSeeds() {
+    // Saved from a monitor holding every register of the demo model's groups,
+    // with that model's groups and with no standard file given.
+    fuzz::DataModel m(fuzz::demoStandard());
+    appstate::ScreenContext context = m.context();
+    core::OperationLog log;
+    const std::string path = station.path() + "/seed.dat";
+    datafiles::DataSave save(context, log);
+    save.run(path);
+    const Bytes saved = stationFile("seed.dat");
+    Bytes withStandard;
+    fuzz::putPart(withStandard, stationFile("data/VXA.STD"));
+    withStandard.insert(withStandard.end(), saved.begin(), saved.end());
+    seed("dat_file", "VX1700-with-standard", withStandard);
+    Bytes demo;
+    fuzz::putAbsentPart(demo);
+    demo.insert(demo.end(), saved.begin(), saved.end());
+    seed("dat_file", "VX1700", demo);
+}
+
 // ---- Text files ----
 
 void textSeeds() {
@@ -491,6 +531,8 @@ int main(int argc, char** argv) {
     signalSeeds();
     commandGeneratorSeeds();
     timingCardSeeds();
+    procedureSeeds();
+    dataFileSeeds();
     textSeeds();
     return 0;
 }
