@@ -14,6 +14,7 @@
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
 #include "siggen/signal_generator.h"
+#include "procedure/step_by_step.h"
 
 namespace app {
 
@@ -88,6 +89,7 @@ const std::vector<std::string>& Commands::screenKinds() {
         datafiles::SaveDataScreen::kKind,
         datafiles::LoadDataScreen::kKind,
         datafiles::ViewerScreen::kKind,  // nested in the expert screen
+        procedure::StepByStep::kKind,
     };
     return kinds;
 }
@@ -113,9 +115,10 @@ void Commands::openFactoryPreset(bool av) {
 }
 
 void Commands::openProcedureSelect(int listKind) {
-    procedure::NoStepRunner noRunner;
     appstate::ScreenContext c = context();
-    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
+    ProcedureServiceScreens nested(c);
+    procedure::StepRunner stepRunner(c, nested);
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : stepRunner);
 }
 
 void Commands::openConfiguration() {

@@ -33,8 +33,8 @@ public:
     bool run(CommandId id) { return dispatcher_.run(id); }
     // What "&Exit" does: the front end ends itself.
     void setExitAction(std::function<void()> exit);
-    // What starts a chosen procedure; without one a start only marks the
-    // procedure adjusted.
+    // What starts a chosen procedure instead of the step runner (tests);
+    // null returns to the step runner.
     void setProcedureRunner(procedure::ProcedureRunner* runner) { procedureRunner_ = runner; }
 
     // The factory preset screen as F5 opens it (`av` false) or over the

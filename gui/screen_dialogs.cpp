@@ -8,6 +8,7 @@
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
 #include "gui/procedure_select_dialog.h"
+#include "gui/step_by_step_dialog.h"
 
 namespace gui {
 
@@ -46,6 +47,7 @@ void registerScreenDialogs() {
     add<DataFileDialog, datafiles::SaveDataScreen>(datafiles::SaveDataScreen::kKind);
     add<DataFileDialog, datafiles::LoadDataScreen>(datafiles::LoadDataScreen::kKind);
     add<ViewerDialog, datafiles::ViewerScreen>(datafiles::ViewerScreen::kKind);
+    add<StepByStepDialog, procedure::StepByStep>(procedure::StepByStep::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

@@ -30,6 +30,9 @@ constexpr int16_t kModeHSize = 0x0500, kModeHPosition = 0x0501, kModeVSize = 0x0
 // shows, and the register that stores them.
 constexpr int16_t kColourTemp = 0x0600, kRedGain = 0x0601, kGreenGain = 0x0602, kBlueGain = 0x0603;
 constexpr int16_t kWhiteSave = 0x0604;
+constexpr int16_t kProductYear = 0x0700, kProductWeek = 0x0701, kSerial = 0x0702;  // and the three after it
+constexpr int16_t kDcnvPoint = 0x0800;  // the first of nine convergence points, A1 .. C3
+constexpr int16_t kDcnvSave = 0x0809;
 } // namespace code
 
 // The data groups' sizes: modes of the per-mode geometry (their device
@@ -91,9 +94,10 @@ LinkDescription demoLink(int ecsType)
     // pseudo-register); 1: geometry and picture; 2: the service screens'
     // registers (the identifiers two bytes wide); 3: the measured
     // frequencies; 4: mode and sync status; 5: the geometry of each mode;
-    // 6: the white balance.
-    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"},    {17, "SPECIAL"}, {2, "FREQUENCY"},
-                {9, "STATUS"},  {4, "MODE GEOMETRY"}, {5, "WHITE"}};
+    // 6: the white balance; 7: the product date and serial number; 8: the
+    // convergence points and their store register.
+    d.blocks = {{5, "SERVICE"}, {6, "GEOMETRY"},      {17, "SPECIAL"}, {2, "FREQUENCY"}, {9, "STATUS"},
+                {4, "MODE GEOMETRY"}, {5, "WHITE"}, {6, "PRODUCT"},  {10, "DCNV"}};
     d.registers = {reserved,
                    timer,
                    reg("ServiceMode", 2, 0x30),
@@ -141,7 +145,16 @@ LinkDescription demoLink(int ecsType)
                    reg("R-Gain", 2, 0x59),
                    reg("G-Gain", 2, 0x5A),
                    reg("B-Gain", 2, 0x5B),
-                   reg("WB_save", 2, 0x5C)};
+                   reg("WB_save", 2, 0x5C),
+                   reg("ProdYear", 2, 0x60),
+                   reg("ProdWeek", 2, 0x61),
+                   reg("Serial0", 2, 0x62),
+                   reg("Serial1", 2, 0x63),
+                   reg("Serial2", 2, 0x64),
+                   reg("Serial3", 2, 0x65)};
+    const char* points[] = {"DC_A1", "DC_A2", "DC_A3", "DC_B1", "DC_B2", "DC_B3", "DC_C1", "DC_C2", "DC_C3"};
+    for (uint8_t i = 0; i < 9; ++i) d.registers.push_back(reg(points[i], 5, static_cast<uint8_t>(0x10 + i)));
+    d.registers.push_back(reg("DC_Save", 2, 0x66));
     return d;
 }
 
@@ -187,8 +200,8 @@ bool writeChain(const std::string& data, const DemoModel& m)
                    kit::makeTiming("AV 576p", 720, 576, 864, 625, 31.25f, 50.0f)};
     f.adjustTimings = {kit::makeTiming("ADJ 1024x768", 1024, 768, 1344, 806, 48.363f, 60.0f)};
     f.primeMode = 3;
-    f.adjustProcedures = {"GEOMETRY", "WHITEBAL"};
-    f.touchUpProcedures = {"TOUCH"};
+    f.adjustProcedures = {"GEOMETRY", "WHITEBAL", "PICTURE"};
+    f.touchUpProcedures = {"TOUCH", "SERVICE", "VXdcnv"};
     f.umtNumber = 0;
     return kit::writeFile(data + "/" + m.db.fileStem + ".mdl", kit::modelFile(f));
 }
@@ -216,7 +229,7 @@ bool writeChassis(const std::string& data, const std::string& name, const std::s
     c.maintenance = 1;
     c.showDegauss = c.showAging = c.showPower = 1;
     c.failure = 1;
-    c.polarityGroup = 1;
+    c.polarityGroup = 6;
     c.failureTable = {{code::kFailureA, {"H-Deflection", "V-Deflection", "High Voltage", "", "Power Supply", "", "", "EEPROM"}},
                       {code::kFailureB, {"Video", "Sync Input", "", "", "", "", "", "Fan"}}};
     c.linkedRegisters = {{code::kBrightness, code::kContrast}};
@@ -265,18 +278,27 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
     white.commitRegister = code::kWhiteSave;
     white.items = {{low(code::kColourTemp), 0}, {low(code::kRedGain), 0}, {low(code::kGreenGain), 0},
                    {low(code::kBlueGain), 0}};
-    s.groups = {g, p, service, modes, white};
+    // The polarity of every mode: the sync kind, then the horizontal polarity.
+    kit::DataGroupRecord pol;
+    pol.name = "POLARITY";
+    pol.page = 4;
+    pol.items = {{6, 0}, {7, 0}};
+    s.groups = {g, p, service, modes, white, pol};
     s.linkDescriptionFile = link;
     return kit::writeFile(data + "/" + name, kit::standardFile(s));
 }
 
 // The demo models' procedures, in the chassis's procedure folder "PRC":
-// the adjustment list GEOMETRY and WHITEBAL, the touch-up list TOUCH.
+// the adjustment list GEOMETRY, WHITEBAL and PICTURE, the touch-up list
+// TOUCH, SERVICE and the convergence procedure VXdcnv. Together they use
+// every step kind.
 bool writeProcedures(const std::string& home)
 {
     using procedure::prc::Operand;
-    constexpr int32_t kOk = 1, kCancel = 2, kReadjust = 3;
+    constexpr int32_t kOk = 1, kCancel = 2, kReadjust = 3, kBypass = 6, kAdjust = 16, kPrevious = 17;
     constexpr int32_t kConnectText = 0x4101, kHSizeText = 0x4102, kFinishedText = 0x4103, kWhiteText = 0x4201;
+    constexpr int32_t kRestoredText = 0x4301, kLowText = 0x4302, kDateText = 0x4303, kPolarityText = 0x4304,
+                      kPointText = 0x4305, kAverageText = 0x4306;
     auto step = [](const char* name, uint8_t kind) {
         kit::PrcStepSpec s;
         s.name = name;
@@ -286,9 +308,10 @@ bool writeProcedures(const std::string& home)
     const std::string folder = home + "/PELARO/PRC/";
     const std::vector<int32_t> geometry = {code::kHSize, code::kHPosition, code::kVSize, code::kVPosition};
 
+    // Geometry: keep the registers, adjust them, put them back on READJUST.
     kit::PrcFileSpec g;
     g.title = "Geometry adjustment";
-    g.endStep = 7;
+    g.endStep = 10;
     g.steps.push_back(step("Connect", 2).with(Operand::Messages, {kConnectText}).with(Operand::Keys, {kOk}));
     g.steps.back().signal = 1;
     g.steps.back().pattern = 0;
@@ -298,10 +321,16 @@ bool writeProcedures(const std::string& home)
                           .with(Operand::Sliders, geometry)
                           .with(Operand::Messages, {kHSizeText})
                           .with(Operand::Keys, {kOk, kCancel, kReadjust})
-                          .with(Operand::Jumps, {0, 0, 4}));
+                          .with(Operand::Jumps, {7, 0, 5}));
     g.steps.back().signal = 3;
     g.steps.back().waitCode = 20;
-    g.steps.push_back(step("User save", 4));
+    g.steps.push_back(step("Put geometry back", 17));                 // 5
+    g.steps.push_back(step("Geometry restored", 2)                   // 6
+                          .with(Operand::Messages, {kRestoredText})
+                          .with(Operand::Keys, {kOk, kCancel})
+                          .with(Operand::Jumps, {4, 0}));
+    g.steps.push_back(step("User save", 4));                         // 7
+    g.steps.push_back(step("Colour save", 5));
     g.steps.push_back(step("Finished", 2).with(Operand::Messages, {kFinishedText}).with(Operand::Keys, {kOk}));
 
     kit::PrcFileSpec w;
@@ -323,6 +352,48 @@ bool writeProcedures(const std::string& home)
                           .with(Operand::Keys, {kOk, kCancel}));
     w.steps.push_back(step("Service save", 3));
 
+    // Picture and product data: levels set and compared, the branch by the
+    // smaller and the larger size, the averaged beam reading, the date.
+    kit::PrcFileSpec pic;
+    pic.title = "Picture and product data";
+    pic.endStep = 14;
+    pic.steps.push_back(step("Degauss", 22).with(Operand::SwitchRegister, {code::kDegauss}));  // 1
+    pic.steps.back().pattern = 14;
+    pic.steps.push_back(step("Picture levels", 9)                                             // 2
+                            .with(Operand::Registers, {code::kBrightness, code::kContrast})
+                            .with(Operand::Values, {45, 70}));
+    pic.steps.back().colour = 13;  // all guns, inverted
+    pic.steps.push_back(step("Read sizes", 7)                                                 // 3
+                            .with(Operand::Registers, {code::kHSize, code::kVSize, code::kBrightness})
+                            .with(Operand::Variables, {1, 2, 3}));
+    pic.steps.push_back(step("Largest size", 21).with(Operand::MaxMinMode, {1}).with(Operand::InputVariables, {1, 2}).with(Operand::ResultVariable, {4}));
+    pic.steps.push_back(step("Smallest size", 21).with(Operand::MaxMinMode, {2}).with(Operand::InputVariables, {1, 2}).with(Operand::ResultVariable, {5}));
+    pic.steps.push_back(step("Lowest register", 18)                                           // 6
+                            .with(Operand::Registers, {code::kHSize, code::kVSize, code::kBrightness})
+                            .with(Operand::Jumps, {8, 8, 7}));
+    pic.steps.push_back(step("Brightness lowest", 2)                                         // 7
+                            .with(Operand::Messages, {kLowText})
+                            .with(Operand::Keys, {kOk, kCancel})
+                            .with(Operand::Jumps, {9, 0}));
+    pic.steps.push_back(step("Size lowest", 13));                                            // 8
+    pic.steps.push_back(step("Highest register", 19)                                         // 9
+                            .with(Operand::Registers, {code::kHSize, code::kVSize, code::kContrast})
+                            .with(Operand::Jumps, {10, 10, 10}));
+    pic.steps.push_back(step("Beam average", 29)                                             // 10
+                            .with(Operand::Sliders, {code::kContrast})
+                            .with(Operand::Displays, {code::kHFrequency, code::kVFrequency})
+                            .with(Operand::AverageRegister, {code::kAudioSave})
+                            .with(Operand::AverageValue, {1})
+                            .with(Operand::Messages, {kAverageText})
+                            .with(Operand::Keys, {kOk, kCancel}));
+    pic.steps.push_back(step("Audio save", 6));                                              // 11
+    pic.steps.push_back(step("Product date", 28)                                             // 12
+                            .with(Operand::ProductDateRegisters, {code::kProductYear, code::kProductWeek, code::kSerial,
+                                                                  code::kSerial + 1, code::kSerial + 2, code::kSerial + 3})
+                            .with(Operand::Messages, {kDateText})
+                            .with(Operand::Keys, {kOk, kCancel}));
+    pic.steps.push_back(step("Finished", 2).with(Operand::Messages, {kFinishedText}).with(Operand::Keys, {kOk}));
+
     kit::PrcFileSpec t;
     t.title = "Touch up";
     t.endStep = 4;
@@ -333,9 +404,58 @@ bool writeProcedures(const std::string& home)
                           .with(Operand::Keys, {kOk, kCancel}));
     t.steps.push_back(step("User save", 4));
 
+    // Service check: the failure and factory preset screens, then the
+    // polarity of every mode, inverted on ADJUST.
+    kit::PrcFileSpec sv;
+    sv.title = "Service check";
+    sv.endStep = 6;
+    sv.steps.push_back(step("Failure check", 11));
+    sv.steps.push_back(step("Preset check", 10));
+    sv.steps.push_back(step("Polarity", 31)                                                  // 3
+                           .with(Operand::Messages, {kPolarityText})
+                           .with(Operand::Keys, {kOk, kAdjust, kCancel})
+                           .with(Operand::Jumps, {5, 4, 0}));
+    sv.steps.push_back(step("Invert polarity", 30).with(Operand::Keys, {kOk}).with(Operand::Jumps, {3}));
+    sv.steps.push_back(step("Finished", 2).with(Operand::Messages, {kFinishedText}).with(Operand::Keys, {kOk}));
+
+    // Convergence on a grid of 3 x 3 points: the point registers as the
+    // table's first column, reset, the grid, one step per point (PREVIOUS
+    // and BYPASS filled in by the runner), and the store.
+    kit::PrcFileSpec dc;
+    dc.title = "DCnv convergence";
+    dc.endStep = 16;
+    std::vector<int32_t> column(48, 0);
+    for (int i = 0; i < 9; ++i) column[static_cast<size_t>(i)] = code::kDcnvPoint + i;
+    dc.steps.push_back(step("Point table", 26).with(Operand::DcnvColumn, {1}).with(Operand::DcnvValues, column));
+    dc.steps.push_back(step("Reset points", 24)
+                           .with(Operand::RunRegisters, {code::kDcnvPoint})
+                           .with(Operand::RunValues, {0})
+                           .with(Operand::RunCounts, {9}));
+    dc.steps.push_back(step("Point grid", 23)
+                           .with(Operand::GridColumns, {3})
+                           .with(Operand::GridRows, {3})
+                           .with(Operand::ConditionWord, {code::kDcnvSave})
+                           .with(Operand::BypassTable, {7, 10, 13}));
+    dc.steps.back().pattern = 0;
+    const char* names[] = {"Point A1", "Point A2", "Point A3", "Point B1", "Point B2",
+                           "Point B3", "Point C1", "Point C2", "Point C3"};
+    for (int i = 0; i < 9; ++i)  // steps 4 .. 12
+        dc.steps.push_back(step(names[i], 25)
+                               .with(Operand::PointColumn, {i % 3 + 1})
+                               .with(Operand::PointRow, {i / 3 + 1})
+                               .with(Operand::Sliders, {code::kDcnvPoint + i})
+                               .with(Operand::Keys, {kOk, kCancel, kPrevious, kBypass})
+                               .with(Operand::Messages, {kPointText}));
+    dc.steps.push_back(step("Store points", 9).with(Operand::Registers, {code::kDcnvSave}).with(Operand::Values, {0}));
+    dc.steps.push_back(step("Service save", 3));
+    dc.steps.push_back(step("Finished", 2).with(Operand::Messages, {kFinishedText}).with(Operand::Keys, {kOk}));
+
     return kit::writeFile(folder + "GEOMETRY.PRC", kit::prcFile(g)) &&
            kit::writeFile(folder + "WHITEBAL.PRC", kit::prcFile(w)) &&
-           kit::writeFile(folder + "TOUCH.PRC", kit::prcFile(t));
+           kit::writeFile(folder + "PICTURE.PRC", kit::prcFile(pic)) &&
+           kit::writeFile(folder + "TOUCH.PRC", kit::prcFile(t)) &&
+           kit::writeFile(folder + "SERVICE.PRC", kit::prcFile(sv)) &&
+           kit::writeFile(folder + "VXdcnv.PRC", kit::prcFile(dc));
 }
 
 } // namespace
@@ -375,7 +495,8 @@ std::vector<std::string> demoMonitorArguments(int)
         {code::kHPosition, 0xFA},     // -6 as a signed byte
         {code::kVPosition, 4},        {code::kBrightness, 90}, {code::kContrast, 200},
         {code::kAbl, 3},              {code::kColourTemp, 1},  {code::kRedGain, 128},
-        {code::kGreenGain, 120},      {code::kBlueGain, 112}};
+        {code::kGreenGain, 120},      {code::kBlueGain, 112},
+        {code::kNUser, 5}};           // the modes the polarity steps walk
     for (const auto& [c, v] : registers) args.insert(args.end(), {"--register", hex(c) + "=" + std::to_string(v)});
     // The geometry of each mode differs a little from the next.
     const std::pair<int16_t, int> modeGeometry[] = {
@@ -425,6 +546,13 @@ bool writeDemoStation(const std::string& home)
                                                     "$3:Adjustment finished."}));
     ok = ok && kit::writeFile(kit::messageFilePath(home, 'b'),
                               kit::messageFileText({"$1:Check the white balance with the grey scale pattern."}));
+    ok = ok && kit::writeFile(kit::messageFilePath(home, 'c'),
+                              kit::messageFileText({"$1:The geometry is back as it was.\\nAdjust it again or cancel.",
+                                                    "$2:Brightness is the lowest of the three.",
+                                                    "$3:Type the production year, week and serial number.\\nThen press OK.",
+                                                    "$4:OK keeps the polarity, ADJUST inverts it in every mode.",
+                                                    "$5:Align the beams at the marked point.\\nSave stores, Jump goes to the chosen point.",
+                                                    "$6:Adjust the contrast; Result shows the mean of both readings."}));
     ok = ok && kit::writeFile(home + "/kovhlp.txt",
                               kit::noticeFile({{21, "VX-1900S", "Factory preset is not available for this model."}}));
     ok = ok && kit::writeFile(home + "/pelaro.rls", kit::releaseFile({"0.9 demo", "1.0 demo"}));

@@ -1,7 +1,7 @@
 #pragma once
 // What starts a chosen procedure: the step runner ("Step by Step") opens
 // modally on the procedure's file and returns when the run ends, whichever
-// way. Until the step runner is built in, NoStepRunner runs nothing.
+// way (StepRunner, procedure/step_by_step.h). NoStepRunner runs nothing.
 #include <string>
 
 namespace procedure {

@@ -77,21 +77,40 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     EXPECT_EQ(state->modelName(), "VX-1900S");
     EXPECT_EQ(state->link().ecsType(), 2);
 
-    // The procedure lists of the chosen model: start its second procedure, then leave.
+    // The procedure lists of the chosen model on the step runner. White
+    // balance stops at its picture step, where CANCEL ends it.
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ui.answerModal({InputEvent::charKey('C')});
+    ASSERT_TRUE(commands->run(CommandId::Procedure));
+    EXPECT_EQ(protocol->registerValue(0x0104), 145);  // Brightness: the mean of 90 and 200 the procedure wrote
+    // The service check opens the real failure and factory preset screens,
+    // then waits at the polarity step: OK, then OK at the end.
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ui.answerModal({InputEvent::press(Key::Escape)});
+    ui.answerModal({InputEvent::press(Key::Escape)});
+    ui.answerModal({InputEvent::press(Key::F1), InputEvent::press(Key::F1)});
+    ASSERT_TRUE(commands->run(CommandId::TouchUp));
+    ASSERT_GE(ui.modalKinds().size(), 7u);
+    EXPECT_EQ(std::vector<std::string>(ui.modalKinds().end() - 4, ui.modalKinds().end()),
+              (std::vector<std::string>{"ProcedureSelect", "Failure", "FactoryPreset", "StepByStep"}));
+    // The convergence procedure: Escape at its first point.
+    ASSERT_TRUE(commands->enabled(CommandId::DCnv));
+    ui.answerModal({InputEvent::press(Key::Enter), InputEvent::click("Exit")});
+    ui.answerModal({InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::DCnv));
+    EXPECT_EQ(protocol->registerValue(0x0002), 0);  // service mode left again
+    EXPECT_TRUE(ui.messages().empty()) << ui.messages().front();
+
+    // Another runner replaces the step runner.
     struct Runner : procedure::ProcedureRunner {
         std::vector<std::string> names;
         void runProcedure(const procedure::ProcedureChoice& c) override { names.push_back(c.name); }
     } runner;
     commands->setProcedureRunner(&runner);
-    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ui.answerModal({InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
     ASSERT_TRUE(commands->run(CommandId::Procedure));
-    ui.answerModal({InputEvent::click("Exit")});
-    ASSERT_TRUE(commands->run(CommandId::TouchUp));
-    EXPECT_FALSE(commands->enabled(CommandId::DCnv));  // no DCnv procedure in the demo's touch-up list
-    EXPECT_EQ(runner.names, std::vector<std::string>{"WHITEBAL"});
+    EXPECT_EQ(runner.names, std::vector<std::string>{"GEOMETRY"});
     commands->setProcedureRunner(nullptr);
-    EXPECT_EQ(protocol->registerValue(0x0002), 0);  // service mode left again
-    EXPECT_TRUE(ui.messages().empty());
 
     // Configuration: focus the generator list, pick "PG-301S", OK.
     ui.answerModal({InputEvent::press(Key::Tab), InputEvent::selectRow(2), InputEvent::click("OK")});

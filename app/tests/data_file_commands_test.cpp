@@ -97,6 +97,8 @@ TEST_F(DataStation, SaveLoadAndViewFromTheCommands) {
     expected.label("SP4WHITE");
     for (int temp = 0; temp < 3; ++temp)
         for (int v : {128, 120, 112}) expected.value(v);
+    expected.label("POLARITY");
+    for (int v : {0, 0}) expected.value(v);  // sync kind and horizontal polarity of the mode shown
     std::vector<uint8_t> saved;
     ASSERT_TRUE(core::readWholeFile(tmp.path() + "/saves/before.dat", saved));
     EXPECT_EQ(saved, expected.bytes());
@@ -146,7 +148,8 @@ TEST_F(DataStation, SaveLoadAndViewFromTheCommands) {
     EXPECT_EQ(ui.fileChoices().back().folder, tmp.path() + "/saves");
     EXPECT_EQ(groups, (std::vector<std::string>{" === Viewer List === ", " 1:GEOMETRY            ",
                                                 " 2:PICTURE             ", " 3:SERVICE             ",
-                                                " 4:MODE GEOMETRY       ", " 5:SP4WHITE            "}));
+                                                " 4:MODE GEOMETRY       ", " 5:SP4WHITE            ",
+                                                " 6:POLARITY            "}));
     // The special group is listed whatever the selection.
     EXPECT_EQ(picture, (std::vector<std::string>{" === Data List === ", "LABEL = PICTURE        ",
                                                  "  1:Brightness     :90    ", "  2:Contrast       :40    ",

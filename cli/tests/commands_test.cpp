@@ -124,7 +124,7 @@ TEST_F(Commands, InfoShowsTheCurrentModelAndModelChoosesOneForTheRun) {
     EXPECT_TRUE(contains(out, "preset timing   2: 800x600@75       800 x 600    46.875 kHz   75.00 Hz"));
     EXPECT_TRUE(contains(out, "adjustment timing 101: ADJ 1024x768    1024 x 768    48.363 kHz   60.00 Hz"));
     EXPECT_TRUE(contains(out, "data group  2: PICTURE              modes   0  items   2"));
-    EXPECT_TRUE(contains(out, "adjustment procedures: GEOMETRY, WHITEBAL"));
+    EXPECT_TRUE(contains(out, "adjustment procedures: GEOMETRY, WHITEBAL, PICTURE"));
     EXPECT_TRUE(contains(out, "key register                   (402): 0x0003 !Key"));
     EXPECT_TRUE(contains(out, "factory-preset register 5      (342): 0x0104 Brightness"));
 

@@ -77,7 +77,7 @@ TEST_F(Dump, JsonGivesTheSameFields) {
     ASSERT_EQ(f["PRE_PARA"].size(), 5u);
     EXPECT_EQ(f["PRE_PARA"][1]["name"], "800x600@75");
     EXPECT_DOUBLE_EQ(f["PRE_PARA"][1]["H kHz"].get<double>(), 46.875);
-    EXPECT_EQ(f["PRC_DATA"]["adjustment procedures"], nlohmann::json({"GEOMETRY", "WHITEBAL"}));
+    EXPECT_EQ(f["PRC_DATA"]["adjustment procedures"], nlohmann::json({"GEOMETRY", "WHITEBAL", "PICTURE"}));
     EXPECT_EQ(f["UMT_NO"], 0);
     EXPECT_FALSE(dump.contains("stopped"));
     EXPECT_EQ(nlohmann::json::parse(lines[1]), nlohmann::json({{"result", "done"}, {"exit", 0}}));
@@ -95,16 +95,16 @@ TEST_F(Dump, ACutFileShowsWhatItHoldsThenWhereItStopped) {
     EXPECT_EQ(r.exit, 1);
     out = r.outLines();
     EXPECT_EQ(out.back(), "stopped at offset 1000: the chassis record has 2420 bytes; the file ends at 1000");
-    EXPECT_TRUE(contains(out, "polarity group: 1"));
+    EXPECT_TRUE(contains(out, "polarity group: 6"));
     EXPECT_EQ(r.out.find("procedure folder"), std::string::npos);
 
     r = cli({"dump", cut("data/VXA.STD", 16 + 164 + 540 + 10)});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_EQ(r.outLines().back(), "stopped at offset 720: data groups: record 2 of 2 needs 540 bytes; 10 left");
+    EXPECT_EQ(r.outLines().back(), "stopped at offset 720: data groups: record 2 of 6 needs 540 bytes; 10 left");
 
     r = cli({"dump", cut("data/DEMO1.BUS", 1064)});
     EXPECT_EQ(r.exit, 1);
-    EXPECT_EQ(r.outLines().back(), "stopped at offset 1064: section R_B: record 3 of 5 needs 16 bytes, 0 left");
+    EXPECT_EQ(r.outLines().back(), "stopped at offset 1064: section R_B: record 1 of 9 needs 16 bytes, 0 left");
     EXPECT_EQ(r.out.find("REG= registers"), std::string::npos);
 
     r = cli({"dump", cut("mdlsel.sel", 2 * 128 + 5)});

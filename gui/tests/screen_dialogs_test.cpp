@@ -21,6 +21,7 @@
 #include "screens/maintenance_screen.h"
 #include "procedure/procedure_runner.h"
 #include "procedure/procedure_select.h"
+#include "procedure/step_by_step.h"
 
 namespace {
 
@@ -46,6 +47,11 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     datafiles::SaveDataScreen save(context, {});
     datafiles::LoadDataScreen load(context, {});
     datafiles::ViewerScreen viewer(context, "");
+    struct NoScreens : procedure::NestedScreens {
+        int openFactoryPreset(procedure::FactoryPresetVariant) override { return 0; }
+        int openFailure() override { return 0; }
+    } nested;
+    procedure::StepByStep steps(context, nested);  // not opened: no procedure
     selection.open();
     configuration.open();
     control.open();
@@ -53,7 +59,7 @@ TEST(ScreenDialogs, EveryScreenTheCommandsOpenHasADialogThatOpens) {
     std::set<std::string> opened;
     for (core::Screen* screen : std::initializer_list<core::Screen*>{&selection, &configuration, &control, &panel,
                                                                      &preset, &maintenance, &failure, &procedures, &save,
-                                                                     &load, &viewer}) {
+                                                                     &load, &viewer, &steps}) {
         QDialog* dialog = gui::makeScreenDialog(*screen, nullptr);
         ASSERT_NE(dialog, nullptr) << screen->kind();
         dialog->show();

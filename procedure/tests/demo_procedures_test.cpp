@@ -90,15 +90,21 @@ TEST_P(DemoProcedures, AreListedAndRunAgainstTheSimulatedMonitor) {
     ProcedureSelect adjustments(context, kAdjustmentList, runner);
     adjustments.open();
     EXPECT_EQ(adjustments.rows(), (Lines{" 1:GEOMETRY    :Geometry adjustment           ",
-                                         " 2:WHITEBAL    :White balance                 "}));
+                                         " 2:WHITEBAL    :White balance                 ",
+                                         " 3:PICTURE     :Picture and product data      "}));
     adjustments.selectRow(1);
     adjustments.start();
     adjustments.exit();
     ProcedureSelect touchUps(context, kTouchUpList, runner);
     touchUps.open();
-    EXPECT_EQ(touchUps.rows(), Lines{" 1:TOUCH       :Touch up                      "});
+    EXPECT_EQ(touchUps.rows(), (Lines{" 1:TOUCH       :Touch up                      ",
+                                      " 2:SERVICE     :Service check                 "}));
     touchUps.exit();
-    EXPECT_FALSE(hasDcnvProcedure(context.model, home));
+    ProcedureSelect dcnv(context, kDcnvList, runner);
+    dcnv.open();
+    EXPECT_EQ(dcnv.rows(), Lines{" 1:VXdcnv      :DCnv convergence              "});
+    dcnv.exit();
+    EXPECT_TRUE(hasDcnvProcedure(context.model, home));
     ASSERT_EQ(runner.choices.size(), 1u);
 
     // The white balance procedure, step by step as the runner will call it.
