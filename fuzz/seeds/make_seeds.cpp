@@ -450,8 +450,14 @@ void timingCardSeeds() {
 // ---- Procedures and data files ----
 
 void procedureSeeds() {
-    for (const char* name : {"GEOMETRY", "WHITEBAL", "TOUCH"}) {
-        const Bytes file = stationFile(std::string("PELARO/PRC/") + name + ".PRC");
+    // Every procedure of the demo station; together they use every step kind.
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(station.path() + "/PELARO/PRC"))
+        if (entry.path().extension() == ".PRC") names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    if (names.empty()) std::exit(1);
+    for (const std::string& name : names) {
+        const Bytes file = stationFile("PELARO/PRC/" + name + ".PRC");
         seed("prc_file", name, file);
         // Every arithmetic step's expression, as the file holds it.
         const procedure::PrcFile prc = procedure::decodePrcFile(file);

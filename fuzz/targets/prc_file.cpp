@@ -1,33 +1,25 @@
-// A procedure file (".PRC"): decoded, every step's operands asked, then
-// every step read from it run by the job interpreter, in order, against a
-// monitor in memory (the registers of the demo model's data groups and
-// pages 0 and 1), on a clock that never really sleeps. Questions are
-// answered No; the nested screens return at once.
+// A procedure file (".PRC"): decoded, every step's operands asked, then run
+// on the step runner ("Step by Step") as a technician starts it, against a
+// monitor in memory (the registers of the demo model's data groups and of
+// pages 0 and 1), on a clock that never really sleeps. At each step that
+// waits for the technician the key buttons are pressed in turn, at most 64
+// times; questions are answered No and the nested screens return at once.
 #include <string>
 
-#include "core/operation_log.h"
 #include "fuzz/support/data_model.h"
-#include "procedure/job_interpreter.h"
+#include "fuzz/support/scratch.h"
 #include "procedure/prc_file.h"
-#include "procedure/run_state.h"
+#include "procedure/step_by_step.h"
 
 namespace {
-
-class QuietStepScreen : public procedure::StepScreen {
-public:
-    void buildButtons() override {}
-    void setupSliders(procedure::SliderSpacing) override {}
-    void showDisplays() override {}
-    void showProductDateFields() override {}
-    void showDcnvPointWindow() override {}
-    void markDcnvPoint() override {}
-};
 
 class ClosedNestedScreens : public procedure::NestedScreens {
 public:
     int openFactoryPreset(procedure::FactoryPresetVariant) override { return 1; }
     int openFailure() override { return 1; }
 };
+
+constexpr int kMaxPresses = 64;
 
 } // namespace
 
@@ -44,18 +36,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
 
+    fuzz::placeFile("FUZZ.PRC", bytes);
+    procedure::ProcedureChoice choice;
+    choice.name = "FUZZ";
+    choice.path = fuzz::scratchFolder() + "/FUZZ.PRC";
+    choice.file = choice.path;
+
     fuzz::DataModel m(fuzz::demoStandard());
     for (uint16_t code = 0; code < 0x200; ++code) m.regs.define(code, "P" + std::to_string(code), 0, -32768, 32767);
     appstate::ScreenContext context = m.context();
-    procedure::RunState run;
-    run.reset(file.header.endStep);
-    core::OperationLog log;
-    QuietStepScreen screen;
     ClosedNestedScreens nested;
-    procedure::JobInterpreter interpreter{procedure::JobContext{context, file, run, log, screen, nested}};
-    for (int number = 1; number <= file.loadedSteps; ++number) {
-        run.currentStep = static_cast<int16_t>(number);
-        interpreter.execute(number);
+    procedure::StepByStep runner(context, nested);
+    runner.open(choice);
+    for (int press = 0; press < kMaxPresses && !runner.closed() && runner.waiting(); ++press) {
+        runner.pressButton(1 + press % procedure::kPanelKeys);
+        runner.view();
     }
     return 0;
 }
