@@ -1,5 +1,5 @@
 # The two commands: `make demo` and `make test`. Both install what is missing first.
-.PHONY: all deps build build-asan test demo clean
+.PHONY: all deps build build-asan fuzz test demo clean
 
 all: build
 
@@ -14,9 +14,17 @@ build-asan: deps
 	cmake --preset asan
 	cmake --build --preset asan -j2
 
+# The fuzz targets (clang, libFuzzer); scripts/fuzz runs them.
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j2
+
 test: build build-asan
 	cd build/default && ctest --output-on-failure -j2
 	cd build/asan && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j2
+	$(MAKE) fuzz
+	cd build/fuzz && ctest -L fuzz --output-on-failure -j2
+	bash scripts/fuzz 10
 
 demo: build
 	bash scripts/demo build/default

@@ -10,9 +10,12 @@ TempFolder::TempFolder(const std::string& prefix)
     std::random_device rd;
     std::mt19937_64 gen((static_cast<uint64_t>(rd()) << 32) ^ rd());
     namespace fs = std::filesystem;
+    std::error_code ec;
+    // $TMPDIR naming a missing folder is an error here, never an exception.
+    const fs::path base = fs::temp_directory_path(ec);
+    if (ec) return;
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        fs::path p = fs::temp_directory_path() / (prefix + "-" + std::to_string(gen()));
-        std::error_code ec;
+        fs::path p = base / (prefix + "-" + std::to_string(gen()));
         if (fs::create_directory(p, ec)) {
             path_ = p.string();
             return;

@@ -1,6 +1,8 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with its
 // contents on destruction. Names are random, so parallel tests never meet.
+// When no folder can be made (no temporary folder, nothing writable there)
+// the path is empty; nothing is thrown.
 #include <string>
 
 namespace kit {

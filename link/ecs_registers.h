@@ -19,6 +19,10 @@ class SerialPort;
 
 // The name of the 100 ms steps a "Timer" register waits in the sequences.
 inline constexpr const char* kWaitRegisterTimer = "register timer";
+// The longest "Timer" wait a sequence accepts, in 100 ms steps (five minutes).
+// A larger value stops the sequence with kTimerOutOfRange: the file is corrupt.
+inline constexpr int32_t kMaxTimerSteps = 3000;
+inline constexpr const char* kTimerOutOfRange = " Timer value %d is out of range (0..3000): the file is corrupt. ";
 
 class EcsRegisters final : public RegisterAccess {
 public:
@@ -73,6 +77,8 @@ private:
     void setSlowTimeout(bool slow);
     void restoreTimeout();
     void waitSteps(int32_t steps);
+    // Waits a "Timer" entry; false (after the message) for a corrupt value.
+    bool timerWait(int32_t steps);
     bool isTimer(uint16_t code) const;
     bool nameStartsWith(uint16_t code, char c) const;
     uint32_t writeSpecial(uint16_t code, int32_t value, const char* failureText);

@@ -1,5 +1,6 @@
 // The fixed register sequences of the service screens: entering and leaving
 // service mode, power on and off, and the standard start and end lists.
+#include "core/text_format.h"
 #include "core/ui.h"
 #include "link/ecs_registers.h"
 #include "platform/clock.h"
@@ -22,6 +23,17 @@ void EcsRegisters::waitSteps(int32_t steps) {
 }
 
 bool EcsRegisters::isTimer(uint16_t code) const { return registerName(code) == "Timer"; }
+
+bool EcsRegisters::timerWait(int32_t steps) {
+    // Longer than any settling time a monitor needs: the file is corrupt, and
+    // waiting would hang the program for up to years.
+    if (steps > kMaxTimerSteps) {
+        ui_.message(core::strf(kTimerOutOfRange, steps));
+        return false;
+    }
+    waitSteps(steps);
+    return true;
+}
 
 bool EcsRegisters::nameStartsWith(uint16_t code, char c) const {
     const std::string name = registerName(code);
@@ -49,7 +61,7 @@ uint32_t EcsRegisters::runServiceList(const ServiceList& list, bool entry) {
     while (i < kServiceListLength && list.codes[i] != 0) {
         const uint16_t code = list.codes[i];
         const int32_t value = list.values[i];
-        if (isTimer(code)) waitSteps(value);
+        if (isTimer(code) && !timerWait(value)) return ECS_ERR_FORMAT;
         if (value >= kGuardedBelow) {
             const uint32_t r = writeRegister(code, value, kSendNow);
             if (r == ECS_ERR_FORMAT) ui_.message(kSyntaxError);
@@ -66,10 +78,11 @@ uint32_t EcsRegisters::runServiceList(const ServiceList& list, bool entry) {
             for (int32_t j = 1; j <= count; ++j) {
                 const size_t k = i + static_cast<size_t>(j);
                 if (k >= kServiceListLength || list.codes[k] == 0) break;
-                if (isTimer(list.codes[k]))
-                    waitSteps(list.values[k]);
-                else
+                if (isTimer(list.codes[k])) {
+                    if (!timerWait(list.values[k])) return ECS_ERR_FORMAT;
+                } else {
                     writeRegister(list.codes[k], list.values[k], kSendNow);
+                }
             }
             r = writeRegister(code, value, kSendNow);
             if (r == ECS_ERR_FORMAT) ui_.message(kSyntaxErrorAgain);
@@ -114,7 +127,7 @@ uint32_t EcsRegisters::runStandardList(const StandardList& list) {
         if (pair.code > 0 && pair.code <= 0xFFFF) {
             const uint16_t code = static_cast<uint16_t>(pair.code);
             if (isTimer(code)) {
-                waitSteps(pair.value);
+                if (!timerWait(pair.value)) return ECS_ERR_FORMAT;
                 continue;
             }
             r = writeRegister(code, pair.value, kSendNow);

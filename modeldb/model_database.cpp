@@ -1,7 +1,6 @@
 #include "modeldb/model_database.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "core/record_io.h"
 #include "core/ui.h"
@@ -20,21 +19,6 @@ const TableInfo kTables[] = {
 
 size_t codeIndex(Table t) { return static_cast<size_t>(t) - 1; }
 
-// Reads at most maxBytes of a regular file.
-bool readPrefix(const std::string& path, size_t maxBytes, std::vector<uint8_t>& out)
-{
-    out.clear();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.resize(maxBytes);
-    in.read(reinterpret_cast<char*>(out.data()), static_cast<std::streamsize>(maxBytes));
-    if (in.bad()) return false;
-    out.resize(static_cast<size_t>(in.gcount()));
-    return true;
-}
-
 const std::string& lookup(const std::vector<CodeRecord>& table, int16_t code)
 {
     static const std::string none;
@@ -44,6 +28,15 @@ const std::string& lookup(const std::vector<CodeRecord>& table, int16_t code)
 }
 
 } // namespace
+
+bool readTableFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& out)
+{
+    out.clear();
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return false;
+    // Grows with what the file holds, never to the table's whole capacity.
+    return core::readWholeFile(path, out, maxBytes);
+}
 
 const TableInfo& tableInfo(Table table) { return kTables[static_cast<size_t>(table)]; }
 
@@ -109,7 +102,7 @@ ModelDatabase::Open ModelDatabase::readTable(Table table, std::vector<uint8_t>& 
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return Open::NotFound;
     size_t size = tableInfo(table).recordSize;
-    if (!readPrefix(path, maxRecords * size, bytes)) return Open::Error;
+    if (!readTableFile(path, maxRecords * size, bytes)) return Open::Error;
     return Open::Ok;
 }
 

@@ -28,6 +28,10 @@ std::string decodeText(const uint8_t* field, size_t width);
 // The stored form of `text` in a field of `width` bytes (cut to width, zero-padded).
 void encodeText(uint8_t* field, size_t width, const std::string& text);
 
+// Reads at most `maxBytes` of the regular file `path` into `out`, allocating
+// only what the file holds; false when it is no regular file or unreadable.
+bool readTableFile(const std::string& path, size_t maxBytes, std::vector<uint8_t>& out);
+
 struct ModelRecord {
     std::string name;
     int16_t chassisCode = 0;

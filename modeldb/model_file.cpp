@@ -337,8 +337,23 @@ void decodeStandardFile(const std::vector<uint8_t>& bytes, StandardBlock& s, Dec
     r.bytesAt(16380, s.tail.data(), s.tail.size());
 }
 
+bool isDataFileName(const std::string& name)
+{
+    if (name.empty() || name[0] == '/' || name[0] == '\\') return false;
+    if (name.size() >= 2 && name[1] == ':') return false;  // a drive, "C:..."
+    size_t start = 0;
+    while (start <= name.size()) {
+        size_t end = name.find_first_of("/\\", start);
+        if (end == std::string::npos) end = name.size();
+        if (name.compare(start, end - start, "..") == 0) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 std::string dataFilePath(const std::string& home, const std::string& name)
 {
+    if (!isDataFileName(name)) return {};
     return platform::locateFile(home, "data\\" + name);
 }
 
@@ -348,8 +363,9 @@ namespace {
 bool readChainFile(const std::string& home, const std::string& name, std::vector<uint8_t>& out)
 {
     out.clear();
-    if (name.empty()) return false;
-    return core::readWholeFile(dataFilePath(home, name), out, kMaxFileBytes);
+    const std::string path = dataFilePath(home, name);
+    if (path.empty()) return false;
+    return core::readWholeFile(path, out, kMaxFileBytes);
 }
 
 } // namespace

@@ -53,8 +53,14 @@ ModelTiming decodeTiming(const uint8_t* record, size_t size);
 // be opened. An empty path loads nothing and leaves the link's map empty.
 using LinkDescriptionLoader = std::function<int(const std::string& path)>;
 
+// Whether a name read from a model file may be looked up in the data folder:
+// not empty, not absolute ("/x", "\\x", "C:x") and without a ".." component
+// under either separator, so a file cannot name one outside the folder.
+bool isDataFileName(const std::string& name);
+
 // The path of `name` in the data folder below `home` (case-insensitive match
-// when the exact name is missing).
+// when the exact name is missing); empty for a name isDataFileName refuses,
+// which then counts as a missing file.
 std::string dataFilePath(const std::string& home, const std::string& name);
 
 // Runs the chain for `modelFile`, showing its failures through `ui`. On return

@@ -3,6 +3,8 @@
 #include <ini.h>
 #include <strings.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -12,16 +14,21 @@ namespace platform {
 
 namespace {
 
+// Marks the tokens that stand for texts too long for inih (see LineFeed).
+constexpr char kTokenMark = '\x01';
+
 bool sameName(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
 // Values with blanks at their ends or characters the reader treats specially
 // are written in double quotes with backslash escapes.
 bool needsQuotes(const std::string& v) {
     if (v.empty()) return false;
-    if (v.front() == ' ' || v.back() == ' ' || v.front() == '\t' || v.back() == '\t') return true;
+    // inih trims whatever isspace() calls a blank (vertical tab and form feed too).
+    if (std::isspace(static_cast<unsigned char>(v.front())) || std::isspace(static_cast<unsigned char>(v.back())))
+        return true;
     if (v.front() == '"') return true;
     for (char c : v)
-        if (c == ';' || c == '#' || c == '\\' || c == '\n' || c == '\r') return true;
+        if (c == ';' || c == '#' || c == '\\' || c == '\n' || c == '\r' || c == kTokenMark) return true;
     return false;
 }
 
@@ -58,8 +65,10 @@ std::string unquote(const std::string& v) {
 
 // inih reads at most INI_MAX_LINE (200) bytes of a line and 50 of a section
 // name, so lines are fed to it from memory: in a line too long for it, the
-// value (or the section name) is replaced by a token that the handler turns
-// back into the full text. Every line stays one line, so error lines match.
+// value, the name when it leaves no room, or the section name is replaced by
+// a token that the handler turns back into the full text, read as inih
+// reads it. So it is in a line that holds the token's mark, which then
+// cannot pass for a token. Every line stays one line, so error lines match.
 struct LineFeed {
     const std::string& text;
     size_t pos = 0;
@@ -68,16 +77,39 @@ struct LineFeed {
 };
 
 constexpr size_t kMaxSectionName = 40;
-constexpr size_t kMaxNameForToken = 100;
+constexpr size_t kMaxToken = 12;  // the mark, up to ten digits, the mark
+
+bool blank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+std::string rstripped(std::string s) {
+    while (!s.empty() && blank(s.back())) s.pop_back();
+    return s;
+}
+
+// Where inih's search for one of `chars` from `from` ends: at the first of
+// them, at an inline comment (";" after a blank), or at the end (npos).
+size_t findAsInih(const std::string& line, size_t from, const char* chars) {
+    bool wasBlank = false;
+    for (size_t i = from; i < line.size(); ++i) {
+        if ((line[i] != '\0' && std::strchr(chars, line[i])) || (wasBlank && line[i] == ';')) return i;
+        wasBlank = blank(line[i]);
+    }
+    return std::string::npos;
+}
+
+// Whether that search found one of `chars`.
+bool foundAsInih(const std::string& line, size_t at, const char* chars) {
+    return at != std::string::npos && line[at] != ';' && std::strchr(chars, line[at]);
+}
 
 std::string tokenFor(LineFeed& feed, std::string text) {
     feed.longTexts.push_back(std::move(text));
-    return "\x01" + std::to_string(feed.longTexts.size() - 1) + "\x01";
+    return kTokenMark + std::to_string(feed.longTexts.size() - 1) + kTokenMark;
 }
 
 const std::string* fromToken(const LineFeed& feed, const char* text) {
     size_t len = strlen(text);
-    if (len < 3 || text[0] != '\x01' || text[len - 1] != '\x01') return nullptr;
+    if (len < 3 || text[0] != kTokenMark || text[len - 1] != kTokenMark) return nullptr;
     size_t index = 0;
     for (size_t i = 1; i + 1 < len; ++i) {
         if (text[i] < '0' || text[i] > '9') return nullptr;
@@ -86,47 +118,63 @@ const std::string* fromToken(const LineFeed& feed, const char* text) {
     return index < feed.longTexts.size() ? &feed.longTexts[index] : nullptr;
 }
 
-// What inih does to a value: blanks trimmed, an inline comment (";" after a
-// blank) removed.
+// What inih does to the text after the separator: an inline comment removed,
+// then blanks trimmed at both ends.
 std::string valueAsInihReadsIt(const std::string& raw) {
-    size_t begin = raw.find_first_not_of(" \t\r");
-    if (begin == std::string::npos) return "";
-    std::string v = raw.substr(begin);
-    for (size_t i = 1; i < v.size(); ++i) {
-        if (v[i] == ';' && (v[i - 1] == ' ' || v[i - 1] == '\t')) {
-            v.resize(i);
-            break;
-        }
-    }
-    size_t end = v.find_last_not_of(" \t\r");
-    return v.substr(0, end + 1);
+    const size_t comment = findAsInih(raw, 0, "");
+    std::string v = rstripped(raw.substr(0, comment == std::string::npos ? raw.size() : comment));
+    size_t begin = 0;
+    while (begin < v.size() && blank(v[begin])) ++begin;
+    return v.substr(begin);
 }
 
+// `line` (without leading blanks) as inih may read it. A line inih would
+// refuse is cut to fit; one it would cut is read through tokens.
 std::string shortened(LineFeed& feed, const std::string& line, size_t room) {
-    size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos) return "";
-    char c = line[first];
+    if (line.empty()) return "";
+    // A text holding the mark goes through a token too, so no text in the
+    // file can pass for a token.
+    const bool marked = line.find(kTokenMark) != std::string::npos;
+    auto refused = [&] {
+        std::string cut = line.substr(0, std::min(line.size(), room - 1));
+        std::erase(cut, kTokenMark);
+        return cut;
+    };
+    const char c = line[0];
     if (c == ';' || c == '#') return line.size() < room ? line : "";
     if (c == '[') {
-        size_t close = line.find(']', first);
-        if (close == std::string::npos) return line.substr(0, std::min(line.size(), room - 1));
-        std::string name = line.substr(first + 1, close - first - 1);
-        if (name.size() <= kMaxSectionName && line.size() < room) return line;
+        const size_t close = findAsInih(line, 1, "]");
+        if (!foundAsInih(line, close, "]")) return refused();
+        const std::string name = line.substr(1, close - 1);
+        if (name.size() <= kMaxSectionName && line.size() < room && !marked) return line;
         return "[" + tokenFor(feed, name) + "]";
     }
-    if (line.size() < room) return line;
-    size_t sep = line.find_first_of("=:", first);
-    if (sep == std::string::npos || sep > kMaxNameForToken) return line.substr(0, room - 1);
-    return line.substr(0, sep + 1) + tokenFor(feed, line.substr(sep + 1));
+    if (line.size() < room && !marked) return line;
+    const size_t sep = findAsInih(line, 0, "=:");
+    if (!foundAsInih(line, sep, "=:")) return refused();
+    const std::string name = line.substr(0, sep);
+    const bool nameFits = sep + 1 + kMaxToken < room && name.find(kTokenMark) == std::string::npos;
+    return (nameFits ? name : tokenFor(feed, rstripped(name))) + "=" + tokenFor(feed, line.substr(sep + 1));
 }
 
 char* feedLine(char* str, int num, void* stream) {
     auto& feed = *static_cast<LineFeed*>(stream);
     if (feed.pos >= feed.text.size() || num < 2) return nullptr;
+    const bool firstLine = feed.pos == 0;
     size_t end = feed.text.find('\n', feed.pos);
     size_t stop = end == std::string::npos ? feed.text.size() : end;
     std::string line = feed.text.substr(feed.pos, stop - feed.pos);
     feed.pos = end == std::string::npos ? feed.text.size() : end + 1;
+    // inih reads a line as text up to its first NUL; a long line read
+    // through a token must end there too.
+    line.resize(std::min(line.size(), line.find('\0')));
+    if (firstLine && line.compare(0, 3, "\xEF\xBB\xBF") == 0) line.erase(0, 3);  // a UTF-8 byte order mark
+    // Blanks before a line mean nothing, as in a Windows profile. inih would
+    // take an indented line for a continuation and overwrite the value of
+    // the key before it (under a name cut to 49 characters), losing both.
+    size_t text = 0;
+    while (text < line.size() && blank(line[text])) ++text;
+    line.erase(0, text);
     const size_t room = static_cast<size_t>(num) - 1; // with the newline, not the NUL
     line = shortened(feed, line, room);
     if (line.size() >= room) line.resize(room - 1);
@@ -139,9 +187,10 @@ char* feedLine(char* str, int num, void* stream) {
 int onValue(void* user, const char* section, const char* name, const char* value) {
     auto& feed = *static_cast<LineFeed*>(user);
     const std::string* longSection = fromToken(feed, section);
+    const std::string* longName = fromToken(feed, name);
     const std::string* longValue = value ? fromToken(feed, value) : nullptr;
     std::string text = longValue ? valueAsInihReadsIt(*longValue) : (value ? value : "");
-    feed.store->set(longSection ? *longSection : section, name, unquote(text));
+    feed.store->set(longSection ? *longSection : section, longName ? *longName : name, unquote(text));
     return 1;
 }
 

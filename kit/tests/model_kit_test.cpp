@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "core/record_io.h"
 #include "kit/model_kit.h"
 #include "kit/temp_folder.h"
+#include "platform/testing/test_folder.h"
 
 namespace {
 
@@ -78,6 +81,28 @@ TEST(KitWriters, WriteFileCreatesFolders)
     std::ifstream in(path, std::ios::binary);
     std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(all, "$1:a\r\nb\r\n");
+}
+
+TEST(TempFolder, MadeFreshAndRemovedOrLeftEmptyWithoutThrowing)
+{
+    std::string made;
+    {
+        kit::TempFolder tmp{"kit"};
+        made = tmp.path();
+        ASSERT_FALSE(made.empty());
+        EXPECT_TRUE(std::filesystem::is_directory(made));
+        EXPECT_TRUE(kit::writeFile(tmp.file("x/y"), std::string("z")));
+    }
+    EXPECT_FALSE(std::filesystem::exists(made));
+
+    platform::testing::TestFolder base;
+    // $TMPDIR naming a missing folder threw out of the constructor, which
+    // ended any program that made one (a fuzz target on its first input).
+    platform::testing::ScopedEnv missing("TMPDIR", base.file("missing"));
+    std::unique_ptr<kit::TempFolder> none;
+    ASSERT_NO_THROW(none = std::make_unique<kit::TempFolder>("kit"));
+    EXPECT_EQ(none->path(), "");
+    EXPECT_FALSE(std::filesystem::exists(base.file("missing")));
 }
 
 } // namespace

@@ -183,3 +183,45 @@ TEST_P(Sequences, StandardListsWaitWriteAndStopOnALinkError) {
     EXPECT_EQ(f.ui.messages().back(), kBusNg);
     EXPECT_EQ(f.traffic(), 2u);  // stopped after the first write's two attempts
 }
+
+// A "Timer" value of a corrupt file would wait up to years: beyond 3000 steps
+// (five minutes) the sequence stops before waiting or writing anything more.
+TEST_P(Sequences, TimerBeyondFiveMinutesStopsTheServiceListAsCorrupt) {
+    chassis.entry = list({{kUmt, 1}, {kTimer, 3000}, {kTimer, 3001}, {kGuard, 2}});
+    EXPECT_EQ(f.link->serviceEntry(chassis), ECS_ERR_FORMAT);
+    EXPECT_EQ(f.clock.totalSlept(), 3000u * 100u);
+    EXPECT_EQ(f.ui.messages(),
+              std::vector<std::string>({" Timer value 3001 is out of range (0..3000): the file is corrupt. "}));
+    // Neither the entry after the timer nor the key-off write went out.
+    EXPECT_EQ(singleWrites(*f.protocol), std::vector<P>({{kUmtAddress, 1}}));
+    EXPECT_FALSE(f.link->monitorNotConnected());
+
+    f.ui.clear();
+    f.clock.clearSleeps();
+    chassis.exit = list({{kTimer, 32767}, {kField, 1}});
+    EXPECT_EQ(f.link->serviceExit(chassis), ECS_ERR_FORMAT);
+    EXPECT_EQ(f.clock.totalSlept(), 0u);
+    EXPECT_EQ(f.ui.messages(),
+              std::vector<std::string>({" Timer value 32767 is out of range (0..3000): the file is corrupt. "}));
+}
+
+TEST_P(Sequences, TimerBeyondFiveMinutesInARecoveryBlockStopsTheList) {
+    chassis.entry = list({{kGuard, -911}, {kTimer, 5000}, {kField, 1}});
+    f.protocol->addFault({Kind::BadChecksum, 0, 0, 2, kSingleWrite, kGuardAddress});
+    EXPECT_EQ(f.link->serviceEntry(chassis), ECS_ERR_FORMAT);
+    EXPECT_EQ(f.clock.totalSlept(), 0u);
+    EXPECT_EQ(f.ui.messages().back(), " Timer value 5000 is out of range (0..3000): the file is corrupt. ");
+    EXPECT_EQ(f.protocol->memory(kFieldDevice, kFieldAddress), 0);
+}
+
+TEST_P(Sequences, TimerBeyondFiveMinutesStopsTheStandardLists) {
+    StandardList end{};
+    end[0] = {kTimer, 3000};
+    end[1] = {kTimer, 0x7FFFFFFF};  // 32-bit lists: years
+    end[2] = {kUmt, 7};
+    EXPECT_EQ(f.link->standardPostSequence(end), ECS_ERR_FORMAT);
+    EXPECT_EQ(f.clock.totalSlept(), 3000u * 100u);
+    EXPECT_EQ(f.ui.messages(),
+              std::vector<std::string>({" Timer value 2147483647 is out of range (0..3000): the file is corrupt. "}));
+    EXPECT_EQ(f.traffic(), 0u);
+}

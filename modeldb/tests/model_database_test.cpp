@@ -160,3 +160,23 @@ TEST_F(DbTest, ReadRecordsStopsAtCount)
 }
 
 } // namespace
+
+// A table read takes room for what the file holds, not for the table's whole
+// capacity (2.5 MB for the model table), and still stops at that capacity.
+TEST(TableFile, ReadsWhatTheFileHoldsUpToTheCapacity)
+{
+    kit::TempFolder home{"modeldb"};
+    const kit::Bytes table = kit::modelTable({{"ALPHA-17", 3, "ALPHA17", "TV17", 20, 1, 7, "x"}});
+    ASSERT_TRUE(kit::writeFile(home.file("mdlsel.sel"), table));
+    std::vector<uint8_t> bytes;
+    const size_t capacity = ModelDatabase::kMaxModels * kModelRecordSize;
+    ASSERT_TRUE(readTableFile(home.file("mdlsel.sel"), capacity, bytes));
+    EXPECT_EQ(bytes, table);
+    EXPECT_LT(bytes.capacity(), 64u * 1024u);
+
+    EXPECT_TRUE(readTableFile(home.file("mdlsel.sel"), 100, bytes));
+    EXPECT_EQ(bytes.size(), 100u);
+    EXPECT_FALSE(readTableFile(home.file("missing"), capacity, bytes));
+    EXPECT_FALSE(readTableFile(home.path(), capacity, bytes));  // a folder
+    EXPECT_TRUE(bytes.empty());
+}

@@ -501,6 +501,62 @@ TEST(ModelFileDecode, ArbitraryBytesStayWithinBounds)
 
 } // namespace
 
+// Names inside model files come from outside: none may reach a file outside
+// the data folder, whichever separator it uses.
+TEST(DataFileName, ParentComponentsAndAbsolutePathsAreRefused)
+{
+    for (const char* good : {"CH1.CHS", "sub\\CH1.CHS", "sub/CH1.CHS", "..CH1", "a..b", "...", ".\\CH1.CHS"})
+        EXPECT_TRUE(isDataFileName(good)) << good;
+    for (const char* bad : {"", "..", "..\\..\\etc\\x", "../x", "sub\\..\\..\\x", "sub/../x", "x/..", "/etc/passwd",
+                            "\\x", "C:\\x", "c:x"})
+        EXPECT_FALSE(isDataFileName(bad)) << bad;
+    EXPECT_EQ(dataFilePath("/home", "..\\..\\etc\\x"), "");
+}
+
+TEST_F(ChainTest, NamesThatClimbOutOfTheDataFolderCountAsMissing)
+{
+    writeChain();
+    // Every file a name could reach is there, just outside the data folder.
+    ASSERT_TRUE(kit::writeFile(home.file("OUT.CHS"), kit::chassisFile(sampleChassis())));
+    ASSERT_TRUE(kit::writeFile(home.file("OUT.STD"), kit::standardFile(sampleStandard())));
+    ASSERT_TRUE(kit::writeFile(home.file("OUT.BUS"), kit::linkDescriptionFile({})));
+    ASSERT_TRUE(kit::writeFile(home.file("OUT.mdl"), kit::modelFile(sampleModel())));
+
+    EXPECT_EQ(load("..\\OUT.mdl"), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No mdl Files"});
+
+    kit::ModelFile m = sampleModel();
+    m.chassisFile = "..\\OUT.CHS";
+    ASSERT_TRUE(kit::writeFile(data_("M1.mdl"), kit::modelFile(m)));
+    ui.clear();
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No chs Files "});
+    EXPECT_EQ(data.chassisFile, "");
+
+    writeChain();
+    kit::ChassisFile c = sampleChassis();
+    c.standardFile = "../OUT.STD";
+    ASSERT_TRUE(kit::writeFile(data_("CH1.CHS"), kit::chassisFile(c)));
+    ui.clear();
+    EXPECT_EQ(load(), 0);
+    EXPECT_EQ(ui.messages(), std::vector<std::string>{"No std Files "});
+    EXPECT_EQ(data.standardFile, "");
+
+    writeChain();
+    kit::StandardFile s = sampleStandard();
+    for (const std::string& name : std::vector<std::string>{"..\\OUT.BUS", home.file("OUT.BUS").substr(0, 15)}) {
+        s.linkDescriptionFile = name;
+        ASSERT_TRUE(kit::writeFile(data_("STD1.STD"), kit::standardFile(s)));
+        ui.clear();
+        linkLoads.clear();
+        EXPECT_EQ(load(), 0) << name;
+        EXPECT_EQ(ui.messages(), std::vector<std::string>{"No bus Files"});
+        // The link is asked with no file, so it ends up with the empty map.
+        EXPECT_EQ(linkLoads, std::vector<std::string>{""});
+        EXPECT_EQ(data.linkDescriptionFile, "");
+    }
+}
+
 TEST(DecodeReport, WholeFilesHaveNoStopAndCutCountsAreNoted)
 {
     DecodeReport report;

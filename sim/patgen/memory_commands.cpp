@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "sim/patgen/command_entries.h"
@@ -40,25 +41,46 @@ std::string vbmStatus(const Bytes* record) {
     return s + "   ";
 }
 
-// Monitor identification memory, one per selector byte.
+// A field of `width` digits of `base` (10 or 16) at `at`; nothing when any
+// character is no such digit. strtoul would take blanks, a sign and "-1",
+// which made a count or address of 2^64 - 1.
+std::optional<size_t> numberField(const std::string& payload, size_t at, size_t width, unsigned base) {
+    if (payload.size() < at + width) return std::nullopt;
+    size_t value = 0;
+    for (size_t i = at; i < at + width; ++i) {
+        const unsigned char c = static_cast<unsigned char>(payload[i]);
+        unsigned digit = 0;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else return std::nullopt;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+// Monitor identification memory, one per selector byte: the selector, the
+// address in four hex digits, the count in three decimal ones.
 std::string ddcKey(const std::string& payload) { return payload.substr(0, 1); }
-size_t ddcAddress(const std::string& payload) { return std::strtoul(payload.substr(1, 4).c_str(), nullptr, 16); }
-size_t ddcCount(const std::string& payload) { return std::strtoul(payload.substr(5, 3).c_str(), nullptr, 10); }
+std::optional<size_t> ddcAddress(const std::string& payload) { return numberField(payload, 1, 4, 16); }
+std::optional<size_t> ddcCount(const std::string& payload) { return numberField(payload, 5, 3, 10); }
 
 std::optional<Bytes> readDdc(PatgenCore& c, const std::string& payload) {
-    if (payload.size() != 8) return std::nullopt;
+    const std::optional<size_t> address = ddcAddress(payload), count = ddcCount(payload);
+    if (payload.size() != 8 || !address || !count) return std::nullopt;
     const Bytes* memory = c.item("ddc", ddcKey(payload));
     std::string out;
-    for (size_t i = 0, at = ddcAddress(payload); i < ddcCount(payload); ++i, ++at)
+    for (size_t i = 0, at = *address; i < *count; ++i, ++at)
         out += hex2(memory && at < memory->size() ? (*memory)[at] : 0xFF);
     return bytesOf(out);
 }
 
 int writeDdc(PatgenCore& c, const std::string& payload, const Bytes& digitsIn) {
-    if (payload.size() != 8) return 1;
+    const std::optional<size_t> address = ddcAddress(payload);
+    if (payload.size() != 8 || !address) return 1;
     const Bytes* old = c.item("ddc", ddcKey(payload));
     Bytes memory = old ? *old : Bytes{};
-    const size_t at = ddcAddress(payload), count = digitsIn.size() / 2;
+    const size_t at = *address, count = digitsIn.size() / 2;
     if (memory.size() < at + count) memory.resize(at + count, 0xFF);
     for (size_t i = 0; i < count; ++i)
         memory[at + i] = static_cast<uint8_t>(
@@ -179,7 +201,10 @@ void addMemoryCommands(PatgenCore& core) {
     for (uint8_t code : {uint8_t{0xC8}, uint8_t{0xC9}}) {
         CommandEntry read = entry(code, Kind::Up, "ddc");
         read.source = readDdc;
-        read.lengthFromPayload = [](const std::string& p) { return p.size() == 8 ? 2 * ddcCount(p) : 0; };
+        read.lengthFromPayload = [](const std::string& p) {
+            const std::optional<size_t> count = ddcCount(p);
+            return p.size() == 8 && count ? 2 * *count : 0;
+        };
         core.addCommand(read);
     }
     CommandEntry write = anyLength(entry(0xCA, Kind::Down, "ddc"));

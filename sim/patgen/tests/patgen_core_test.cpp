@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "sim/patgen/memory_commands.h"
 #include "sim/patgen/patgen_core.h"
 
 using namespace patgen;
@@ -139,4 +140,24 @@ TEST(PatgenCore, FiguresAreKeptPerPlane) {
     core.clearFigures("GT");
     ASSERT_EQ(core.figures().size(), 1u);
     EXPECT_EQ(core.figures()[0].name, "G8DrawDot");
+}
+
+TEST(PatgenCore, IdentificationReadsTakeOnlyDigitsForAddressAndCount) {
+    PatgenCore core;
+    addMemoryCommands(core);
+    const Bytes noItem = {STX, 0x11, '2', '0', ETX};
+    // Four hex digits of address, three decimal of count: answered.
+    EXPECT_NE(core.feed(Bytes{STX, 0xC8, 'A', '0', '0', 'a', 'F', '0', '0', '2', ETX}), noItem);
+    core.reset();
+    // Found by fuzzing: the count "-1\\" read as 2^64 - 1, and the generator
+    // kept building its answer (and sized its transfer to twice that).
+    const Bytes found = {0x02, 0xC8, 0x00, 0x02, 0xC8, 0xB5, 0x30, 0x2D, 0x31, 0x5C, 0x03, 0x00, 0x0C};
+    EXPECT_EQ(core.feed(found), noItem);
+    for (const char* bad : {"A 0001 2", "A00-1002", "A0001+02", "A0001-01", "A0x01002", "A0001 02"}) {
+        core.reset();
+        Bytes frame = {STX, 0xC8};
+        frame.insert(frame.end(), bad, bad + 8);
+        frame.push_back(ETX);
+        EXPECT_EQ(core.feed(frame), noItem) << bad;
+    }
 }
