@@ -2,11 +2,15 @@
 
 #include "app/configuration_screen.h"
 #include "app/generator_control_screen.h"
+#include "app/procedure_commands.h"
 #include "core/ui.h"
 #include "modeldb/model_selection.h"
 #include "screens/factory_preset.h"
 #include "screens/failure_screen.h"
 #include "screens/maintenance_screen.h"
+#include "procedure/procedure_lists.h"
+#include "procedure/procedure_runner.h"
+#include "procedure/procedure_select.h"
 
 namespace app {
 
@@ -42,6 +46,11 @@ Commands::Commands(appstate::AppState& state, siggen::SignalGenerator& generator
             screens::runFailure(c);
         },
         [this] { return state_.document().chassis().failureAvailable != 0; });
+    dispatcher_.setHandler(CommandId::Procedure, [this] { openProcedureSelect(procedure::kAdjustmentList); });
+    dispatcher_.setHandler(CommandId::TouchUp, [this] { openProcedureSelect(procedure::kTouchUpList); });
+    dispatcher_.setHandler(
+        CommandId::DCnv, [this] { openProcedureSelect(procedure::kDcnvList); },
+        [this] { return procedure::hasDcnvProcedure(state_.document().data(), state_.home()); });
 }
 
 void Commands::setExitAction(std::function<void()> exit) { dispatcher_.setHandler(CommandId::Exit, std::move(exit)); }
@@ -67,6 +76,7 @@ const std::vector<std::string>& Commands::screenKinds() {
         screens::FactoryPreset::kKind,
         screens::MaintenanceScreen::kKind,
         screens::FailureScreen::kKind,
+        procedure::ProcedureSelect::kKind,
     };
     return kinds;
 }
@@ -75,6 +85,12 @@ void Commands::openModelSelection() {
     modeldb::ModelSelection screen(state_.home(), ui_, state_);
     screen.open();
     ui_.runModal(screen);
+}
+
+void Commands::openProcedureSelect(int listKind) {
+    procedure::NoStepRunner noRunner;
+    appstate::ScreenContext c = context();
+    runProcedureSelect(c, listKind, procedureRunner_ ? *procedureRunner_ : noRunner);
 }
 
 void Commands::openConfiguration() {

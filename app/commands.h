@@ -13,6 +13,7 @@
 
 namespace core { class Ui; }
 namespace platform { class Clock; }
+namespace procedure { class ProcedureRunner; }
 namespace siggen { class SignalGenerator; }
 
 namespace app {
@@ -32,6 +33,9 @@ public:
     bool run(CommandId id) { return dispatcher_.run(id); }
     // What "&Exit" does: the front end ends itself.
     void setExitAction(std::function<void()> exit);
+    // What starts a chosen procedure; without one a start only marks the
+    // procedure adjusted.
+    void setProcedureRunner(procedure::ProcedureRunner* runner) { procedureRunner_ = runner; }
 
     MainView mainView() const;
 
@@ -49,12 +53,14 @@ public:
 private:
     void openModelSelection();
     void openConfiguration();
+    void openProcedureSelect(int listKind);
 
     appstate::AppState& state_;
     siggen::SignalGenerator& generator_;
     core::Ui& ui_;
     platform::Clock& clock_;
     CommandDispatcher dispatcher_;
+    procedure::ProcedureRunner* procedureRunner_ = nullptr;
 };
 
 } // namespace app

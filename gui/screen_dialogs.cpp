@@ -6,6 +6,7 @@
 #include "gui/generator_control_dialog.h"
 #include "gui/model_selection_dialog.h"
 #include "gui/service_screen_dialogs.h"
+#include "gui/procedure_select_dialog.h"
 
 namespace gui {
 
@@ -40,6 +41,7 @@ void registerScreenDialogs() {
     add<FactoryPresetDialog, screens::FactoryPreset>(screens::FactoryPreset::kKind);
     add<MaintenanceDialog, screens::MaintenanceScreen>(screens::MaintenanceScreen::kKind);
     add<FailureDialog, screens::FailureScreen>(screens::FailureScreen::kKind);
+    add<ProcedureSelectDialog, procedure::ProcedureSelect>(procedure::ProcedureSelect::kKind);
 }
 
 std::vector<std::string> kindsWithoutDialog(const std::vector<std::string>& kinds) {

@@ -5,6 +5,7 @@
 
 #include "kit/demo_sg.h"
 #include "kit/model_kit.h"
+#include "kit/prc_file.h"
 #include "modeldb/chassis_layout.h"
 
 namespace kit {
@@ -220,6 +221,74 @@ bool writeStandard(const std::string& data, const std::string& name, const std::
     return kit::writeFile(data + "/" + name, kit::standardFile(s));
 }
 
+// The demo models' procedures, in the chassis's procedure folder "PRC":
+// the adjustment list GEOMETRY and WHITEBAL, the touch-up list TOUCH.
+bool writeProcedures(const std::string& home)
+{
+    using procedure::prc::Operand;
+    constexpr int32_t kOk = 1, kCancel = 2, kReadjust = 3;
+    constexpr int32_t kConnectText = 0x4101, kHSizeText = 0x4102, kFinishedText = 0x4103, kWhiteText = 0x4201;
+    auto step = [](const char* name, uint8_t kind) {
+        kit::PrcStepSpec s;
+        s.name = name;
+        s.kind = kind;
+        return s;
+    };
+    const std::string folder = home + "/PELARO/PRC/";
+    const std::vector<int32_t> geometry = {code::kHSize, code::kHPosition, code::kVSize, code::kVPosition};
+
+    kit::PrcFileSpec g;
+    g.title = "Geometry adjustment";
+    g.endStep = 7;
+    g.steps.push_back(step("Connect", 2).with(Operand::Messages, {kConnectText}).with(Operand::Keys, {kOk}));
+    g.steps.back().signal = 1;
+    g.steps.back().pattern = 0;
+    g.steps.push_back(step("Keep geometry", 15).with(Operand::Registers, geometry));
+    g.steps.push_back(step("Read geometry", 16));
+    g.steps.push_back(step("Size and position", 1)
+                          .with(Operand::Sliders, geometry)
+                          .with(Operand::Messages, {kHSizeText})
+                          .with(Operand::Keys, {kOk, kCancel, kReadjust})
+                          .with(Operand::Jumps, {0, 0, 4}));
+    g.steps.back().signal = 3;
+    g.steps.back().waitCode = 20;
+    g.steps.push_back(step("User save", 4));
+    g.steps.push_back(step("Finished", 2).with(Operand::Messages, {kFinishedText}).with(Operand::Keys, {kOk}));
+
+    kit::PrcFileSpec w;
+    w.title = "White balance";
+    w.endStep = 7;
+    w.steps.push_back(step("Read picture", 7)
+                          .with(Operand::Registers, {code::kBrightness, code::kContrast})
+                          .with(Operand::Variables, {1, 2}));
+    w.steps.back().pattern = 2;
+    w.steps.push_back(step("Mean level", 12));
+    w.steps.back().expression = "V3=(V1+V2)/2";
+    w.steps.push_back(step("Brightness", 8).with(Operand::Registers, {code::kBrightness}).with(Operand::Variables, {3}));
+    w.steps.push_back(step("IRE 50", 20).with(Operand::IreLevel, {50}).with(Operand::BoxSize, {30}));
+    w.steps.push_back(step("Picture", 27)
+                          .with(Operand::Sliders, {code::kBrightness, code::kContrast})
+                          .with(Operand::Displays, {code::kHFrequency, code::kVFrequency})
+                          .with(Operand::DisplayDelays, {100, 100})
+                          .with(Operand::Messages, {kWhiteText})
+                          .with(Operand::Keys, {kOk, kCancel}));
+    w.steps.push_back(step("Service save", 3));
+
+    kit::PrcFileSpec t;
+    t.title = "Touch up";
+    t.endStep = 4;
+    t.steps.push_back(step("ABL", 14).with(Operand::Variable, {1}));
+    t.steps.push_back(step("Brightness", 1)
+                          .with(Operand::Sliders, {code::kBrightness})
+                          .with(Operand::Messages, {kWhiteText})
+                          .with(Operand::Keys, {kOk, kCancel}));
+    t.steps.push_back(step("User save", 4));
+
+    return kit::writeFile(folder + "GEOMETRY.PRC", kit::prcFile(g)) &&
+           kit::writeFile(folder + "WHITEBAL.PRC", kit::prcFile(w)) &&
+           kit::writeFile(folder + "TOUCH.PRC", kit::prcFile(t));
+}
+
 } // namespace
 
 kit::LinkDescription demoLinkDescription(int ecsType) { return demoLink(ecsType); }
@@ -303,6 +372,7 @@ bool writeDemoStation(const std::string& home)
                               kit::noticeFile({{21, "VX-1900S", "Factory preset is not available for this model."}}));
     ok = ok && kit::writeFile(home + "/pelaro.rls", kit::releaseFile({"0.9 demo", "1.0 demo"}));
     ok = ok && writeDemoSgFolder(home);
+    ok = ok && writeProcedures(home);
     return ok;
 }
 

@@ -11,6 +11,7 @@
 #include "core/test_ui.h"
 #include "kit/demo_station.h"
 #include "kit/temp_folder.h"
+#include "procedure/procedure_runner.h"
 #include "screen_fixture.h"
 #include "screens/factory_preset.h"
 #include "sim/monitor/monitor_behaviour.h"
@@ -74,6 +75,22 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     EXPECT_EQ(state->modelName(), "VX-1900S");
     EXPECT_EQ(state->link().ecsType(), 2);
 
+    // The procedure lists of the chosen model: start its second procedure, then leave.
+    struct Runner : procedure::ProcedureRunner {
+        std::vector<std::string> names;
+        void runProcedure(const procedure::ProcedureChoice& c) override { names.push_back(c.name); }
+    } runner;
+    commands->setProcedureRunner(&runner);
+    ui.answerModal({InputEvent::selectRow(2), InputEvent::press(Key::Enter), InputEvent::press(Key::Escape)});
+    ASSERT_TRUE(commands->run(CommandId::Procedure));
+    ui.answerModal({InputEvent::click("Exit")});
+    ASSERT_TRUE(commands->run(CommandId::TouchUp));
+    EXPECT_FALSE(commands->enabled(CommandId::DCnv));  // no DCnv procedure in the demo's touch-up list
+    EXPECT_EQ(runner.names, std::vector<std::string>{"WHITEBAL"});
+    commands->setProcedureRunner(nullptr);
+    EXPECT_EQ(protocol->registerValue(0x0002), 0);  // service mode left again
+    EXPECT_TRUE(ui.messages().empty());
+
     // Configuration: focus the generator list, pick "PG-301S", OK.
     ui.answerModal({InputEvent::press(Key::Tab), InputEvent::selectRow(2), InputEvent::click("OK")});
     ASSERT_TRUE(commands->run(CommandId::Configuration));
@@ -128,6 +145,18 @@ TEST_F(Station, EveryCommandOpensItsScreenDrivenByInputEventsAlone) {
     for (const std::string& k : ui.modalKinds()) opened.insert(k);
     for (const std::string& k : Commands::screenKinds()) EXPECT_TRUE(opened.count(k)) << k << " never opened";
     EXPECT_TRUE(ui.allAnswersUsed());
+}
+
+TEST_F(Station, DcnvIsEnabledWhileTheTouchUpListNamesADcnvProcedure) {
+    start(0);
+    modeldb::ModelImage& image = state->document().data().image;
+    image.touchUpProcedures[1] = "dcnv";
+    image.touchUpProcedureCount = 2;
+    EXPECT_TRUE(commands->enabled(CommandId::DCnv));
+    image.touchUpProcedures[1] = "DCNV";  // the test is case-sensitive
+    EXPECT_FALSE(commands->enabled(CommandId::DCnv));
+    EXPECT_TRUE(commands->enabled(CommandId::Procedure));
+    EXPECT_TRUE(commands->enabled(CommandId::TouchUp));
 }
 
 TEST_F(Station, EventsAScreenCannotTakeAreRefused) {
