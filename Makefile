@@ -21,7 +21,8 @@ test: build build-asan
 demo: build
 	bash scripts/demo build/default
 
-# The Debian package build/default/pelaro_VERSION_ARCH.deb.
+# The Debian package build/default/pelaro_VERSION_ARCH.deb (build first: the
+# package target takes what is built).
 package: build
 	cmake --build --preset default --target package
 

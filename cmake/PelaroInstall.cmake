@@ -4,6 +4,10 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
+# Installing and packing take what is built and never start a build (make
+# package builds first); the tests install and pack a finished build.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 # From bin/ to lib/ and to the station folder share/pelaro, for run paths and
 # for the program's default home.
 file(RELATIVE_PATH PELARO_LIB_FROM_BIN ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})

@@ -49,8 +49,10 @@ done
 for program in pelaro pelaro-cli; do
   ldd "$prefix/bin/$program" > "$work/ldd-$program.txt"
   grep -q 'not found' "$work/ldd-$program.txt" && fail "$program: $(grep 'not found' "$work/ldd-$program.txt")"
-  for lib in libgenlink libqdmgen32 libvtg32; do
-    path="$(awk -v lib="$lib" '$1 ~ "^"lib"[.]" { print $3 }' "$work/ldd-$program.txt")"
+  ours="$(readelf -d "$prefix/bin/$program" | sed -n 's/.*NEEDED.*\[\(lib\(genlink\|setstore\|limtab\|qdmgen32\|vtg32\)[.].*\)\]/\1/p')"
+  grep -q '^libgenlink[.]' <<< "$ours" || fail "$program does not use libgenlink"
+  for lib in $ours; do
+    path="$(awk -v lib="$lib" '$1 == lib { print $3 }' "$work/ldd-$program.txt")"
     [ -n "$path" ] && [ "$(dirname "$(readlink -f "$path")")" = "$(readlink -f "$libdir")" ] \
       || fail "$program loads $lib from '${path}', not from $libdir"
   done

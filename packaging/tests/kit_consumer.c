@@ -2,6 +2,7 @@
  * store, the limit tables and the generator link reached over the USB way,
  * whose library libgenlink loads from beside itself. The generator is the
  * one simulated inside the USB library (USBLINK_DEVICE=sim:patgen). */
+#define _POSIX_C_SOURCE 200809L  /* setenv */
 #include <genlink.h>
 #include <limtab.h>
 #include <setstore.h>
