@@ -1,5 +1,5 @@
 # The two commands: `make demo` and `make test`. Both install what is missing first.
-.PHONY: all deps build build-asan fuzz test demo clean
+.PHONY: all deps build build-asan fuzz test demo package clean
 
 all: build
 
@@ -28,6 +28,11 @@ test: build build-asan
 
 demo: build
 	bash scripts/demo build/default
+
+# The Debian package build/default/pelaro_VERSION_ARCH.deb (build first: the
+# package target takes what is built).
+package: build
+	cmake --build --preset default --target package
 
 clean:
 	rm -rf build

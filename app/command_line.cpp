@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "modeldb/model_database.h"
 #include "platform/program_home.h"
 
 #ifndef PELARO_VERSION
@@ -8,9 +9,13 @@
 
 namespace app {
 
+std::string chooseHome(std::vector<std::string>& args) {
+    return platform::chooseProgramHome(args, modeldb::tableInfo(modeldb::Table::Model).fileName);
+}
+
 CommandLine parseCommandLine(std::vector<std::string> args) {
     CommandLine cl;
-    cl.home = platform::chooseProgramHome(args);
+    cl.home = chooseHome(args);
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h")
@@ -29,7 +34,8 @@ std::string usageText() {
     return "usage: pelaro [--home DIR] [--help] [--version]\n"
            "\n"
            "  --home DIR   program home: model database, data and message files\n"
-           "               (default: $PELARO_HOME, else the program's folder)\n"
+           "               (default: $PELARO_HOME, else the program's folder when it\n"
+           "               holds a station, else the installed share/pelaro)\n"
            "  --help       show this text\n"
            "  --version    show the version\n"
            "\n"

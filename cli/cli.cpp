@@ -42,7 +42,7 @@ left; 4 set-up failure (no station, no model, port cannot be opened).)";
 
 void addGlobalOptions(CLI::App& app, GlobalOptions& g) {
     const char* group = "Options (before or after the command)";
-    app.add_option("--home", g.home, "program home (station); default $PELARO_HOME, else the program's folder")
+    app.add_option("--home", g.home, "program home (station); default $PELARO_HOME, else the program's folder when it holds a station, else the installed share/pelaro")
         ->type_name("DIR")
         ->group(group);
     app.add_option("--model", g.model, "use this model for this run (loaded as at start-up), not stored")

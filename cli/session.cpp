@@ -1,5 +1,6 @@
 #include "cli/session.h"
 
+#include "app/command_line.h"
 #include "app/commands.h"
 #include "app/signal_generator_layer.h"
 #include "app/state/app_state.h"
@@ -20,7 +21,7 @@ std::string chooseHome(const std::string& option) {
         args.push_back("--home");
         args.push_back(option);
     }
-    return platform::chooseProgramHome(args);
+    return app::chooseHome(args);
 }
 
 } // namespace

@@ -53,8 +53,8 @@ struct GlobalOptions {
 
 class Session {
 public:
-    // `ui` renders through `out`; the home is --home, else $PELARO_HOME, else
-    // the executable's folder.
+    // `ui` renders through `out`; the home is app::chooseHome's: --home, else
+    // $PELARO_HOME, else the executable's folder or the installed station.
     Session(Environment& env, const GlobalOptions& options, Output& out, std::unique_ptr<ConsoleUi> ui);
     ~Session();
 

@@ -1,5 +1,6 @@
 // pelaro: the monitor adjustment workstation.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 
 #include "app/command_line.h"
@@ -30,6 +31,9 @@ int main(int argc, char** argv) {
     }
 
     QApplication application(argc, argv);
+    // The desktop entry and the icon installed with the program.
+    QGuiApplication::setDesktopFileName("pelaro");
+    QApplication::setWindowIcon(QIcon::fromTheme("pelaro"));
     gui::registerScreenDialogs();
     const std::vector<std::string> missing = gui::kindsWithoutDialog(app::Commands::screenKinds());
     if (!missing.empty()) {

@@ -6,6 +6,13 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+
+// Where an installed program's station lies, relative to its executable's
+// folder; set by the build from the install layout.
+#ifndef PELARO_STATION_FROM_BIN
+#define PELARO_STATION_FROM_BIN "../share/pelaro"
+#endif
 
 namespace platform {
 
@@ -63,7 +70,15 @@ std::string executableFolder() {
     return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
 
-std::string chooseProgramHome(std::vector<std::string>& args) {
+std::string defaultProgramHome(const std::string& exeFolder, const std::string& stationFile,
+                               const std::string& installedHome) {
+    if (findFile(exeFolder, stationFile)) return exeFolder;
+    std::string home = std::filesystem::path(joinPath(exeFolder, installedHome)).lexically_normal().string();
+    if (home.size() > 1 && home.back() == '/') home.pop_back();
+    return home;
+}
+
+std::string chooseProgramHome(std::vector<std::string>& args, const std::string& stationFile) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--home" && i + 1 < args.size()) {
             std::string home = args[i + 1];
@@ -78,7 +93,7 @@ std::string chooseProgramHome(std::vector<std::string>& args) {
     }
     const char* env = std::getenv("PELARO_HOME");
     if (env && *env) return env;
-    return executableFolder();
+    return defaultProgramHome(executableFolder(), stationFile, PELARO_STATION_FROM_BIN);
 }
 
 std::string joinPath(const std::string& base, const std::string& relative) {

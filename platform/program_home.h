@@ -11,9 +11,17 @@ namespace platform {
 // The folder of the running executable.
 std::string executableFolder();
 
+// The home when none is named: `exeFolder` when it holds `stationFile` (a
+// build tree or a station unpacked beside the program), else the station
+// folder of an installed program, `installedHome` relative to `exeFolder`
+// (bin/../share/pelaro), made lexically plain.
+std::string defaultProgramHome(const std::string& exeFolder, const std::string& stationFile,
+                               const std::string& installedHome);
+
 // Picks the home: "--home DIR" (removed from args), else $PELARO_HOME, else
-// the executable's folder.
-std::string chooseProgramHome(std::vector<std::string>& args);
+// defaultProgramHome of the executable's folder and the install layout this
+// build was configured for. `stationFile` is the file that marks a station.
+std::string chooseProgramHome(std::vector<std::string>& args, const std::string& stationFile);
 
 // Joins base and a relative name written with '/' or '\\' separators.
 std::string joinPath(const std::string& base, const std::string& relative);

@@ -20,18 +20,35 @@ TEST(FileLookup, ExactThenCaseInsensitivePerComponent) {
     EXPECT_EQ(locateFile(dir.path(), "data\\new.dat"), dir.file("data/new.dat"));
 }
 
-TEST(ProgramHome, ArgumentThenEnvironmentThenExecutableFolder) {
+TEST(ProgramHome, ArgumentThenEnvironmentThenDefault) {
     std::vector<std::string> args{"pelaro", "--home", "/opt/kit", "-x"};
-    EXPECT_EQ(chooseProgramHome(args), "/opt/kit");
+    EXPECT_EQ(chooseProgramHome(args, "mdlsel.sel"), "/opt/kit");
     EXPECT_EQ(args, (std::vector<std::string>{"pelaro", "-x"}));
+    std::vector<std::string> equals{"pelaro", "--home=/opt/kit2"};
+    EXPECT_EQ(chooseProgramHome(equals, "mdlsel.sel"), "/opt/kit2");
+    EXPECT_EQ(equals, (std::vector<std::string>{"pelaro"}));
     std::vector<std::string> none{"pelaro"};
     {
         ScopedEnv env("PELARO_HOME", "/srv/station");
-        EXPECT_EQ(chooseProgramHome(none), "/srv/station");
+        EXPECT_EQ(chooseProgramHome(none, "mdlsel.sel"), "/srv/station");
     }
-    unsetenv("PELARO_HOME");
-    EXPECT_EQ(chooseProgramHome(none), executableFolder());
+    ScopedEnv empty("PELARO_HOME", "");
+    // The test binary's folder holds no station: the installed station folder.
     EXPECT_NE(executableFolder(), ".");
+    EXPECT_EQ(chooseProgramHome(none, "mdlsel.sel"),
+              defaultProgramHome(executableFolder(), "mdlsel.sel", "../share/pelaro"));
+}
+
+TEST(ProgramHome, ExecutableFolderWithAStationElseTheInstalledStation) {
+    TestFolder prefix;
+    prefix.write("bin/pelaro", "x");
+    const std::string bin = prefix.file("bin");
+    EXPECT_EQ(defaultProgramHome(bin, "mdlsel.sel", "../share/pelaro"), prefix.file("share/pelaro"));
+    EXPECT_EQ(defaultProgramHome(bin + "/", "mdlsel.sel", "../share/pelaro/"), prefix.file("share/pelaro"));
+    // A station beside the program wins, whatever the case of its file name.
+    prefix.write("bin/MDLSEL.SEL", "s");
+    EXPECT_EQ(defaultProgramHome(bin, "mdlsel.sel", "../share/pelaro"), bin);
+    EXPECT_EQ(defaultProgramHome("/", "mdlsel.sel", "../share/pelaro"), "/share/pelaro");
 }
 
 TEST(XdgPaths, ConfigHomeFromEnvironmentOrHome) {
