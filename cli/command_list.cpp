@@ -18,12 +18,17 @@ std::unique_ptr<Command> makeMaintenanceCommand();
 std::unique_ptr<Command> makeFailureCommand();
 std::unique_ptr<Command> makeDumpCommand();
 std::unique_ptr<Command> makeDoctorCommand();
+std::unique_ptr<Command> makeMpuCommand();
+std::unique_ptr<Command> makeDownloadTimingCommand();
+std::unique_ptr<Command> makeUmtInitCommand();
+std::unique_ptr<Command> makeExpertCommand();
 
 std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {makeModelsCommand, makeSelectCommand, makeInfoCommand, makeReadCommand, makeWriteCommand,
                       makeGeneratorCommand, makeControlCommand, makeConfigCommand, makePresetCommand,
-                      makeMaintenanceCommand, makeFailureCommand, makeDumpCommand, makeDoctorCommand})
+                      makeMaintenanceCommand, makeFailureCommand, makeDumpCommand, makeDoctorCommand, makeMpuCommand,
+                      makeDownloadTimingCommand, makeUmtInitCommand, makeExpertCommand})
         commands.push_back(make());
     return commands;
 }

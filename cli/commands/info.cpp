@@ -1,8 +1,11 @@
-// info: the current model, its files, timings, data groups, procedure lists
-// and special registers.
+// info: the station's notices and released versions, then the current model,
+// its files, timings, data groups, procedure lists and special registers.
 #include <CLI/CLI.hpp>
 
 #include "app/state/app_state.h"
+#include "app/station_notices.h"
+#include "cli/release_file.h"
+#include "core/record_io.h"
 #include "cli/chassis_fields.h"
 #include "cli/command.h"
 #include "cli/exit_code.h"
@@ -19,14 +22,16 @@ class InfoCommand : public Command {
 public:
     std::string name() const override { return "info"; }
     std::string summary() const override {
-        return "the current model: its file chain, ECS type, timings, data groups, procedure lists and special "
-               "registers";
+        return "the station's notices and released versions; the current model: its file chain, ECS type, timings, "
+               "data groups, procedure lists and special registers";
     }
     void define(CLI::App&) override {}
     Needs needs() const override { return {.state = true}; }
 
     int execute(Session& session) override {
         appstate::AppState& state = session.state();
+        printNotices(session);
+        printReleases(session);
         if (state.modelFileName().empty()) {
             session.out().error("no model selected (use select MODEL or --model NAME)");
             return kExitSetup;
@@ -41,6 +46,27 @@ public:
     }
 
 private:
+    static void printNotices(Session& session) {
+        for (const modeldb::Notice& n : app::readNoticeFile(session.home(), session.ui()))
+            session.out().data(core::strf("notice %3d %-20s %s", n.kind, n.modelName.c_str(), n.text.c_str()),
+                               {{"notice", n.kind}, {"model", n.modelName}, {"text", n.text}});
+    }
+
+    static void printReleases(Session& session) {
+        const std::string path = releaseFilePath(session);
+        std::vector<uint8_t> bytes;
+        if (!core::readWholeFile(path, bytes)) {
+            session.out().data("release file: none (" + path + ")", {{"releaseFile", nullptr}});
+            return;
+        }
+        const modeldb::ReleaseFile file = modeldb::decodeReleaseFile(bytes);
+        session.out().data("release file: " + path + (file.hasHeader ? ": " + file.header : std::string()),
+                           {{"releaseFile", path}, {"header", file.header}});
+        for (const modeldb::ReleaseRecord& r : file.versions)
+            session.out().data(core::strf("release %-15s %-16s %s", r.version.c_str(), r.editor.c_str(), r.date.c_str()),
+                               {{"release", r.version}, {"editor", r.editor}, {"date", r.date}});
+    }
+
     static void printTiming(Session& session, const modeldb::ModelImage& image, int number, const char* kind) {
         modeldb::SgTiming t;
         if (!modeldb::selectTiming(image, number, t)) return;
