@@ -181,6 +181,8 @@ void fileSeeds() {
         in.insert(in.end(), text.begin(), text.end());
         seed("message_file", "demo-a-" + std::to_string(number), in);
     }
+    seed("station_files", "kovhlp", stationFile("kovhlp.txt"));
+    seed("station_files", "pelaro-rls", stationFile("pelaro.rls"));
     seed("message_file", "lines",
          fuzz::bytesOf(std::string("\x0c") + kit::messageFileText({"head", "$12:Press OK", ", next line", "$0013:Done\\nnow", "$1234567890:late"})));
 }
