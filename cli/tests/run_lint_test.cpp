@@ -88,6 +88,12 @@ TEST_F(RunCommand, ACancelKeyEndsTheRunAndUnknownNamesAreRefused) {
     EXPECT_EQ(unknown.exit, 2);
     CliRun badList = cli({"run", "TOUCH", "--list", "other"});
     EXPECT_EQ(badList.exit, 2);
+    // The convergence procedure is only on the DCnv list.
+    EXPECT_EQ(cli({"run", "VXdcnv", "--list", "touchup"}).exit, 2);
+    CliRun dcnv = cli({"run", "VXdcnv", "--keys", "C"});
+    EXPECT_EQ(dcnv.exit, 0) << dcnv.err;
+    EXPECT_NE(dcnv.out.find(" 1:VXdcnv"), std::string::npos) << dcnv.out;
+    EXPECT_NE(dcnv.err.find("name:  Point A1"), std::string::npos) << dcnv.err;
 }
 
 TEST_F(RunCommand, AProcedureFileThatCannotBeReadFails) {
