@@ -18,6 +18,12 @@ std::unique_ptr<Command> makeMaintenanceCommand();
 std::unique_ptr<Command> makeFailureCommand();
 std::unique_ptr<Command> makeDumpCommand();
 std::unique_ptr<Command> makeDoctorCommand();
+std::unique_ptr<Command> makeRunCommand();
+std::unique_ptr<Command> makeLintCommand();
+std::unique_ptr<Command> makeSaveCommand();
+std::unique_ptr<Command> makeLoadCommand();
+std::unique_ptr<Command> makeViewCommand();
+std::unique_ptr<Command> makeDiffCommand();
 std::unique_ptr<Command> makeMpuCommand();
 std::unique_ptr<Command> makeDownloadTimingCommand();
 std::unique_ptr<Command> makeUmtInitCommand();
@@ -27,8 +33,9 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     for (auto make : {makeModelsCommand, makeSelectCommand, makeInfoCommand, makeReadCommand, makeWriteCommand,
                       makeGeneratorCommand, makeControlCommand, makeConfigCommand, makePresetCommand,
-                      makeMaintenanceCommand, makeFailureCommand, makeDumpCommand, makeDoctorCommand, makeMpuCommand,
-                      makeDownloadTimingCommand, makeUmtInitCommand, makeExpertCommand})
+                      makeMaintenanceCommand, makeFailureCommand, makeRunCommand, makeLintCommand, makeSaveCommand,
+                      makeLoadCommand, makeViewCommand, makeDiffCommand, makeMpuCommand, makeDownloadTimingCommand,
+                      makeUmtInitCommand, makeExpertCommand, makeDumpCommand, makeDoctorCommand})
         commands.push_back(make());
     return commands;
 }

@@ -1,5 +1,8 @@
 #include "cli/console_ui.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "cli/exit_code.h"
 #include "cli/output.h"
 #include "core/screen.h"
@@ -34,6 +37,11 @@ std::optional<std::string> ConsoleUi::chooseFile(const core::FileChoice& choice)
         path = nextFile(choice);
         if (!path) stop(kExitInputNeeded, "no file given for: " + choice.title);
     }
+    // A chooser asks before a save replaces a file.
+    std::error_code ec;
+    if (path && choice.mode == core::FileChoice::Mode::Save && std::filesystem::exists(*path, ec) &&
+        !askYesNo(*path + " already exists.\nDo you want to replace it?"))
+        path.reset();
     return path;
 }
 
@@ -57,10 +65,24 @@ void ConsoleUi::closeAsEscape(core::Screen& screen) {
     if (!screen.closed()) screen.handle(core::InputEvent::press(core::Key::Escape));
 }
 
-int ConsoleUi::runModal(core::Screen& screen) {
+void ConsoleUi::attach(core::Screen& screen) {
+    if (onTop(screen)) return;
     open_.push_back({&screen, std::make_unique<ScreenRenderer>(out_, screen.kind())});
     screen.setListener([this] { renderTop(); });
     renderTop();
+}
+
+void ConsoleUi::detach(core::Screen& screen) {
+    if (!onTop(screen)) return;
+    renderTop();
+    screen.setListener(nullptr);
+    open_.back().renderer->finish();
+    open_.pop_back();
+}
+
+int ConsoleUi::runModal(core::Screen& screen) {
+    const bool attached = onTop(screen);
+    if (!attached) attach(screen);
     while (!screen.closed()) {
         if (outcome_ != 0) {
             closeAsEscape(screen);
@@ -88,10 +110,9 @@ int ConsoleUi::runModal(core::Screen& screen) {
         }
         renderTop();
     }
-    renderTop();
-    screen.setListener(nullptr);
-    open_.back().renderer->finish();
-    open_.pop_back();
+    // An attached screen stays with whoever attached it.
+    if (attached) renderTop();
+    else detach(screen);
     return screen.result();
 }
 

@@ -32,6 +32,13 @@ public:
     int runModal(core::Screen& screen) override;
     void refresh() override;
 
+    // Renders `screen` from now on although it does not run modally: a
+    // command that drives a screen by its own calls (a run that starts while
+    // the screen opens) shows it all the same. runModal on an attached screen
+    // takes it over where it stands; detach ends the rendering.
+    void attach(core::Screen& screen);
+    void detach(core::Screen& screen);
+
     // Events a command feeds to the screens before the operator's own (a
     // command that selects a row by its argument, for example).
     void queueEvents(const std::vector<core::InputEvent>& events);
@@ -63,6 +70,7 @@ private:
     void stop(int outcome, const std::string& reason);
     void closeAsEscape(core::Screen& screen);
     void renderTop();
+    bool onTop(const core::Screen& screen) const { return !open_.empty() && open_.back().screen == &screen; }
 
     struct Open {
         core::Screen* screen;
@@ -74,6 +82,19 @@ private:
     int outcome_ = 0;
     std::string reason_;
     int messages_ = 0;
+};
+
+// Attaches a screen for as long as it lives (detaches on every way out).
+class AttachedScreen {
+public:
+    AttachedScreen(ConsoleUi& ui, core::Screen& screen) : ui_(ui), screen_(screen) { ui_.attach(screen_); }
+    ~AttachedScreen() { ui_.detach(screen_); }
+    AttachedScreen(const AttachedScreen&) = delete;
+    AttachedScreen& operator=(const AttachedScreen&) = delete;
+
+private:
+    ConsoleUi& ui_;
+    core::Screen& screen_;
 };
 
 } // namespace cli

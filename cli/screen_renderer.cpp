@@ -7,6 +7,8 @@
 namespace cli {
 
 void ScreenRenderer::render(const core::ScreenView& view) {
+    // A screen shows once it has its title ("Step by Step" once its file is read).
+    if (!opened_ && view.title.empty()) return;
     if (!opened_) {
         out_.screenOpened(view.title, kind_);
         opened_ = true;

@@ -27,7 +27,7 @@ private:
     };
     Output& out_;
     std::string kind_;
-    bool opened_ = false;
+    bool opened_ = false;  // the title was shown
     std::map<std::string, std::string> fields_;
     std::map<std::string, ListState> lists_;
     std::string buttons_;
